@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds Roomwright and shows the bundled sample project.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh release
+sample=build/release/samples/sample.rmw
+exec build/release/bin/rwinfo "$sample"

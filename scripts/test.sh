@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds everything and runs the whole test suite twice: a normal build, then a build with
+# AddressSanitizer and UndefinedBehaviorSanitizer in which any report fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+scripts/build.sh release
+(cd build/release && ctest --output-on-failure -j2)
+
+scripts/build.sh sanitize
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp"
+(cd build/sanitize && ctest --output-on-failure -j2)
+echo "All tests passed (normal and sanitizer builds)."

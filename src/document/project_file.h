@@ -1,0 +1,43 @@
+#pragma once
+// The editor's own saved form of the level document (extension rmw): version 9 is written,
+// versions 6 to 9 are read, older layouts migrated in memory.
+
+#include <cstdint>
+#include <string>
+
+#include "document/level_document.h"
+#include "levelfile/sinks.h"
+#include "levelfile/zfile.h"
+
+namespace rw {
+
+inline constexpr std::string_view kProjectMagic = "Zorvath Rmw file";
+inline constexpr uint8_t kProjectVersion = 9;
+inline constexpr uint8_t kOldestProjectVersion = 6;
+inline constexpr int32_t kProjectHeaderSize = 893;
+inline constexpr int32_t kRoomFieldsSize = 85;  // pos_x .. default_ceiling_wall_texture
+inline constexpr int32_t kSectorGridBytes = kSectorsPerRoom * 148;
+inline constexpr int32_t kVersion6SectorSize = 80;
+inline constexpr int32_t kVersion6GridBytes = kSectorsPerRoom * kVersion6SectorSize;
+
+inline constexpr const char* kInvalidProjectMessage = " ERROR...invalid Roomwright file format! ";
+inline constexpr const char* kOldProjectMessage =
+    " Oh, I am so sorry...Previous RMW file version is not supported :-( ";
+inline constexpr const char* kDamagedProjectMessage =
+    " ERROR...damaged Roomwright file: it ends before its last room! ";
+inline constexpr const char* kOverfullProjectMessage =
+    " ERROR...invalid Roomwright file format! (more rooms, portal views, reserved records or "
+    "ornaments than a document holds) ";
+
+// Writes the whole document into a stream opened with zf_rewrite.
+void WriteProjectStream(const LevelDocument& doc, TZfile& f);
+// Writes the document to `path` in the compressed form; throws FileError on OS failures.
+void WriteProjectFile(const LevelDocument& doc, const std::string& path);
+
+// Reads a stream already loaded with zf_reset. Returns 0 when loaded, 1 when refused; a refused
+// file shows its message and leaves the document exactly as it was.
+int ReadProjectStream(LevelDocument& doc, TZfile& f, MessageSink* messages);
+// Loads `path`; OS and zlib failures raise FileError / CompressionError.
+int ReadProjectFile(LevelDocument& doc, const std::string& path, MessageSink* messages);
+
+}  // namespace rw
