@@ -145,11 +145,11 @@ static_assert(sizeof(ReservedRecord) == 36);
 
 // A static mesh of the base level placed on a sector.
 struct Ornament {
-    int32_t mesh;      // index in the base level's static mesh list
+    int32_t mesh;  // index in the base level's static mesh list
     int32_t row;
     int32_t column;
-    int32_t lift;      // clicks above the sector floor
-    int32_t rotation;  // 0..7, steps of 45 degrees
+    int32_t lift;       // clicks above the sector floor
+    int32_t rotation;   // 0..7, steps of 45 degrees
     uint8_t alignment;  // 0 Centered, 1 Left, 2 Front, 3 Right, 4 Back
     int8_t red;         // 0..31; -1 takes the room's ambient light
     int8_t green;
@@ -197,7 +197,9 @@ struct Room {
     int32_t default_ceiling_wall_texture;
 
     // Sector of column c and row r, both from 1.
-    Sector& sector(int c, int r) { return sectors[static_cast<size_t>((c - 1) * kGridSize + (r - 1))]; }
+    Sector& sector(int c, int r) {
+        return sectors[static_cast<size_t>((c - 1) * kGridSize + (r - 1))];
+    }
     const Sector& sector(int c, int r) const {
         return sectors[static_cast<size_t>((c - 1) * kGridSize + (r - 1))];
     }
@@ -228,6 +230,8 @@ struct LevelDocument {
 };
 
 // The OpenGL selection name of sector (c, r) in a room of `rows` rows.
-inline int32_t sector_pick_name(int c, int r, int rows) { return (c - 1) * rows + r; }
+inline int32_t sector_pick_name(int c, int r, int rows) {
+    return (c - 1) * rows + r;
+}
 
 }  // namespace rw

@@ -186,7 +186,8 @@ void WriteProjectStream(const LevelDocument& doc, TZfile& f) {
     put(f, doc.lara_column);
     put(f, doc.lara_row);
     put(f, doc.tr5_weather);
-    for (int n = 1; n <= doc.room_count; ++n) write_room(f, doc.room(n));
+    for (int n = 1; n <= doc.room_count; ++n)
+        write_room(f, doc.room(n));
 }
 
 void WriteProjectFile(const LevelDocument& doc, const std::string& path) {
@@ -228,7 +229,8 @@ int ReadProjectStream(LevelDocument& doc, TZfile& f, MessageSink* messages) {
     get(f, doc.lara_column);
     get(f, doc.lara_row);
     get(f, doc.tr5_weather);
-    for (int n = 1; n <= doc.room_count; ++n) read_room(f, doc.room(n), version);
+    for (int n = 1; n <= doc.room_count; ++n)
+        read_room(f, doc.room(n), version);
     zf_close(f, false);
     return 0;
 }

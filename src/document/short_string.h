@@ -20,9 +20,7 @@ struct ShortString {
     uint8_t length = 0;
     std::array<char, Capacity> text{};
 
-    std::string_view view() const {
-        return {text.data(), std::min<size_t>(length, Capacity)};
-    }
+    std::string_view view() const { return {text.data(), std::min<size_t>(length, Capacity)}; }
     std::string str() const { return std::string(view()); }
     void assign(std::string_view s) {
         const size_t n = std::min(s.size(), Capacity);

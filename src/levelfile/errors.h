@@ -8,20 +8,20 @@
 namespace rw {
 
 class FileError : public std::runtime_error {
-public:
+  public:
     FileError(const std::string& path, const std::string& cause)
         : std::runtime_error(path + ": " + cause), path_(path), cause_(cause) {}
     const std::string& path() const { return path_; }
     const std::string& cause() const { return cause_; }
 
-private:
+  private:
     std::string path_;
     std::string cause_;
 };
 
 // A zlib stream that cannot be deflated or inflated (damaged data, out of memory).
 class CompressionError : public FileError {
-public:
+  public:
     using FileError::FileError;
 };
 

@@ -8,7 +8,7 @@ namespace rw {
 
 // Message boxes and confirmations.
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     virtual void show_message(const std::string& text) = 0;
     // A Yes/No question; true means Yes.
@@ -17,7 +17,7 @@ public:
 
 // Lines of a log window.
 class LogSink {
-public:
+  public:
     virtual ~LogSink() = default;
     virtual void add_line(const std::string& line) = 0;
     virtual void clear() {}
@@ -25,7 +25,7 @@ public:
 
 // A progress bar running from 0 to 100.
 class ProgressSink {
-public:
+  public:
     virtual ~ProgressSink() = default;
     virtual void set_progress(int percent) = 0;
 };

@@ -35,7 +35,7 @@ void free_buffer(TZfile& f) {
 RawBlock read_whole_file(const std::string& path) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) raise_os(path, "cannot open", errno);
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0) {
         int err = errno;
         ::close(fd);
@@ -110,7 +110,7 @@ void write_all(int fd, const uint8_t* data, size_t n, const std::string& path) {
 // The file the content finally lands in: a symbolic link is followed, so it keeps pointing at
 // the saved file.
 std::string resolve_target(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
         if (char* real = ::realpath(path.c_str(), nullptr)) {
             std::string resolved(real);
@@ -122,7 +122,7 @@ std::string resolve_target(const std::string& path) {
 }
 
 mode_t mode_for_new_file(const std::string& target) {
-    struct stat st{};
+    struct stat st {};
     if (::stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
     mode_t mask = ::umask(0);
     ::umask(mask);
@@ -157,7 +157,9 @@ void store_atomically(const std::string& path, const uint8_t* header, size_t hea
 
 }  // namespace
 
-TZfile::~TZfile() { std::free(buffer); }
+TZfile::~TZfile() {
+    std::free(buffer);
+}
 
 void zf_assign(TZfile& f, const std::string& name) {
     f.file_name = name;
@@ -221,7 +223,9 @@ void zf_write(TZfile& f, const void* source, int32_t count) {
     f.position = static_cast<int32_t>(end);
 }
 
-void zf_seek(TZfile& f, int32_t p) { f.position = p > f.size ? f.size : (p < 0 ? 0 : p); }
+void zf_seek(TZfile& f, int32_t p) {
+    f.position = p > f.size ? f.size : (p < 0 ? 0 : p);
+}
 
 void zf_close(TZfile& f, bool write_back) {
     if (write_back && f.os_file) {

@@ -38,10 +38,18 @@ void zf_rewrite(TZfile& f, uint16_t record_size);
 int32_t zf_read(TZfile& f, void* destination, int32_t count);
 void zf_write(TZfile& f, const void* source, int32_t count);
 void zf_seek(TZfile& f, int32_t p);
-inline int32_t zf_pos(const TZfile& f) { return f.position; }
-inline int32_t zf_size(const TZfile& f) { return f.size; }
-inline bool zf_eof(const TZfile& f) { return f.position == f.size; }
-inline int32_t zf_remaining(const TZfile& f) { return f.size - f.position; }
+inline int32_t zf_pos(const TZfile& f) {
+    return f.position;
+}
+inline int32_t zf_size(const TZfile& f) {
+    return f.size;
+}
+inline bool zf_eof(const TZfile& f) {
+    return f.position == f.size;
+}
+inline int32_t zf_remaining(const TZfile& f) {
+    return f.size - f.position;
+}
 // With write_back the content replaces the file atomically: a temporary file in the same folder
 // is written, flushed and renamed over the target, so a failure leaves the old file intact.
 void zf_close(TZfile& f, bool write_back);

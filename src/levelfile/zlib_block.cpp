@@ -28,7 +28,9 @@ RawBlock& RawBlock::operator=(RawBlock&& other) noexcept {
     return *this;
 }
 
-RawBlock::~RawBlock() { std::free(data); }
+RawBlock::~RawBlock() {
+    std::free(data);
+}
 
 uint8_t* RawBlock::release() {
     uint8_t* p = data;
@@ -62,7 +64,8 @@ size_t run_inflate(const uint8_t* packed, size_t packed_size, size_t capacity, s
         if (produced == capacity) {
             if (capacity >= limit) {
                 inflateEnd(&zs);
-                throw CompressionError(path, "compressed data inflates beyond what the file allows");
+                throw CompressionError(path,
+                                       "compressed data inflates beyond what the file allows");
             }
             size_t next = std::min(limit, std::max<size_t>(capacity * 2, 65536));
             out = grow(next);
@@ -104,12 +107,12 @@ RawBlock inflate_block(const uint8_t* packed, size_t packed_size, size_t expecte
     RawBlock block;
     block.data = static_cast<uint8_t*>(std::malloc(capacity));
     if (block.data == nullptr) throw CompressionError(path, "out of memory while inflating");
-    block.size = run_inflate(packed, packed_size, capacity, limit, path, block.data,
-                             [&](size_t next) {
-                                 void* p = std::realloc(block.data, next);
-                                 if (p != nullptr) block.data = static_cast<uint8_t*>(p);
-                                 return static_cast<uint8_t*>(p);
-                             });
+    block.size =
+        run_inflate(packed, packed_size, capacity, limit, path, block.data, [&](size_t next) {
+            void* p = std::realloc(block.data, next);
+            if (p != nullptr) block.data = static_cast<uint8_t*>(p);
+            return static_cast<uint8_t*>(p);
+        });
     return block;
 }
 
@@ -118,11 +121,11 @@ void inflate_block(const uint8_t* packed, size_t packed_size, size_t expected,
     limit = std::min(limit, max_inflated_size(packed_size));
     size_t capacity = std::max<size_t>(1, std::min(expected, limit));
     out.resize(capacity);
-    size_t produced = run_inflate(packed, packed_size, capacity, limit, path, out.data(),
-                                  [&](size_t next) {
-                                      out.resize(next);
-                                      return out.data();
-                                  });
+    size_t produced =
+        run_inflate(packed, packed_size, capacity, limit, path, out.data(), [&](size_t next) {
+            out.resize(next);
+            return out.data();
+        });
     out.resize(produced);
 }
 

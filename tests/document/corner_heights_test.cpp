@@ -42,7 +42,8 @@ TEST(SplitPickName, InvertsTheSectorPickName) {
     struct Case {
         int name, rows, column, row;
     };
-    const Case cases[] = {{6, 5, 2, 1}, {5, 5, 1, 5}, {10, 5, 2, 5}, {1, 1, 1, 1}, {31 * 31, 31, 31, 31}};
+    const Case cases[] = {
+        {6, 5, 2, 1}, {5, 5, 1, 5}, {10, 5, 2, 5}, {1, 1, 1, 1}, {31 * 31, 31, 31, 31}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.name << " in " << c.rows << " rows");
         const GridCell cell = SplitPickName(c.name, c.rows);

@@ -56,14 +56,14 @@ std::vector<uint8_t> sector_image(const SectorFields& s) {
     ByteBuilder b;
     b.i32(s.floor_base).i32(s.floor_raise).i32(s.floor_front).i32(0).i32(0).i32(0);
     b.i32(0).i32(0).i32(0).i32(0).i32(0).i32(0);
-    b.u8(0).u8(s.room_side).u8(0);                          // room above, side, below
-    b.u8(0).u8(0).u8(s.climb_left).u8(0).u8(0);             // climb front..ceiling
-    b.u8(0).u8(s.step_sound).u8(0).u8(0);                   // mask, step sound, death, pad
+    b.u8(0).u8(s.room_side).u8(0);               // room above, side, below
+    b.u8(0).u8(0).u8(s.climb_left).u8(0).u8(0);  // climb front..ceiling
+    b.u8(0).u8(s.step_sound).u8(0).u8(0);        // mask, step sound, death, pad
     b.i32(s.floor_texture).i32(s.floor_wall_front).i32(0).i32(s.ceiling_wall_front);
-    b.u8(0).u8(0);                                          // selected, pad
-    b.u16(s.floor_split).u16(s.ceiling_split).u16(0);       // splits, pad
-    b.i32(s.floor_texture2).i32(0);                         // texture2 floor, ceiling
-    b.u8(0).u8(0);                                          // portal triangles
+    b.u8(0).u8(0);                                     // selected, pad
+    b.u16(s.floor_split).u16(s.ceiling_split).u16(0);  // splits, pad
+    b.i32(s.floor_texture2).i32(0);                    // texture2 floor, ceiling
+    b.u8(0).u8(0);                                     // portal triangles
     b.u16(s.floor_wall_back).u16(0).u16(0).u16(0).u16(0).u16(s.ceiling_wall_right);
     b.u8(s.reserved_first).fill(41);
     EXPECT_EQ(b.size(), 148u);
@@ -79,12 +79,12 @@ void header(ByteBuilder& b, uint8_t version, uint8_t current_room, uint8_t room_
 }
 
 void room_fields(ByteBuilder& b, uint16_t columns, uint16_t rows) {
-    b.i32(4).i32(1).i32(6);                 // pos_x, pos_y, pos_z
-    b.u16(rows).u16(columns).u16(5);        // rows, columns, height
+    b.i32(4).i32(1).i32(6);           // pos_x, pos_y, pos_z
+    b.u16(rows).u16(columns).u16(5);  // rows, columns, height
     b.short_string("Hall", 40);
-    b.u8(1).u8(0).u8(0).u8(1).u8(0);        // water, outdoor, quicksand, sky, spare
-    b.i32(16).u8(1);                        // ambient, tiled boxes
-    b.i32(2).i32(3).i32(4).i32(5);          // default textures
+    b.u8(1).u8(0).u8(0).u8(1).u8(0);  // water, outdoor, quicksand, sky, spare
+    b.i32(16).u8(1);                  // ambient, tiled boxes
+    b.i32(2).i32(3).i32(4).i32(5);    // default textures
 }
 
 // The grid of one room: every sector zero except (2, 3).
@@ -140,8 +140,8 @@ std::unique_ptr<LevelDocument> varied_document() {
         room.sector(31, 31).ceiling_texture = 1234;  // outside the rooms in use, stored anyway
         room.portal_view_count = n;
         for (int k = 0; k < n; ++k) {
-            room.portal_views[static_cast<size_t>(k)] = {static_cast<uint8_t>(k), 0,
-                                                         static_cast<uint16_t>(n), 1, 2, 3, 4};
+            room.portal_views[static_cast<size_t>(k)] = {
+                static_cast<uint8_t>(k), 0, static_cast<uint16_t>(n), 1, 2, 3, 4};
         }
         room.reserved_count = n - 1;
         if (n > 1) room.reserved_records[0].bytes.fill(static_cast<uint8_t>(0x40 + n));
@@ -229,8 +229,7 @@ TEST(ProjectFile, WriterProducesTheStoredLayoutFieldByField) {
     ByteBuilder expected;
     header(expected, 9, 1, 1);
     room_fields(expected, 5, 5);
-    grid(expected,
-         {1, -2, 3, 4, 1, 2, 9, 0x12345, 8, 1, 2, 10, 11, 12, 0xAB}, 148);
+    grid(expected, {1, -2, 3, 4, 1, 2, 9, 0x12345, 8, 1, 2, 10, 11, 12, 0xAB}, 148);
     expected.i32(1);
     portal_view(expected, 5, 2);
     expected.i32(1).fill(36, 0x11);
@@ -382,26 +381,32 @@ std::vector<Refusal> refusals() {
         change(bytes);
         cases.push_back({fault, bytes, message});
     };
-    with("wrong_magic_text", [](auto& b) { b[16] = 'f'; }, kInvalidProjectMessage);
-    with("magic_with_another_length_byte", [](auto& b) { b[0] = 15; }, kInvalidProjectMessage);
-    with("version_5", [](auto& b) { b[17] = 5; }, kOldProjectMessage);
-    with("room_count_above_150", [](auto& b) { b[876] = 151; }, kOverfullProjectMessage);
+    with(
+        "wrong_magic_text", [](auto& b) { b[16] = 'f'; }, kInvalidProjectMessage);
+    with(
+        "magic_with_another_length_byte", [](auto& b) { b[0] = 15; }, kInvalidProjectMessage);
+    with(
+        "version_5", [](auto& b) { b[17] = 5; }, kOldProjectMessage);
+    with(
+        "room_count_above_150", [](auto& b) { b[876] = 151; }, kOverfullProjectMessage);
     const size_t portal_count_at = 893 + 85 + 151552;
-    with("portal_view_count_21", [&](auto& b) { b[portal_count_at] = 21; },
-         kOverfullProjectMessage);
-    with("negative_portal_view_count",
-         [&](auto& b) { std::fill_n(b.begin() + static_cast<long>(portal_count_at), 4, 0xFF); },
-         kOverfullProjectMessage);
+    with(
+        "portal_view_count_21", [&](auto& b) { b[portal_count_at] = 21; }, kOverfullProjectMessage);
+    with(
+        "negative_portal_view_count",
+        [&](auto& b) { std::fill_n(b.begin() + static_cast<long>(portal_count_at), 4, 0xFF); },
+        kOverfullProjectMessage);
     const size_t reserved_count_at = portal_count_at + 4 + 20;  // room 1 has one view
-    with("reserved_count_21", [&](auto& b) { b[reserved_count_at] = 21; },
-         kOverfullProjectMessage);
+    with(
+        "reserved_count_21", [&](auto& b) { b[reserved_count_at] = 21; }, kOverfullProjectMessage);
     const size_t ornament_count_at = reserved_count_at + 4;  // and no reserved records
-    with("ornament_count_41", [&](auto& b) { b[ornament_count_at] = 41; },
-         kOverfullProjectMessage);
+    with(
+        "ornament_count_41", [&](auto& b) { b[ornament_count_at] = 41; }, kOverfullProjectMessage);
     // The last room has one ornament and then its current_ornament.
     const size_t last_ornament_count_at = good.size() - 4 - 88 - 4;
-    with("ornament_count_running_past_the_end",
-         [&](auto& b) { b[last_ornament_count_at] = 40; }, kDamagedProjectMessage);
+    with(
+        "ornament_count_running_past_the_end", [&](auto& b) { b[last_ornament_count_at] = 40; },
+        kDamagedProjectMessage);
     for (size_t cut : {size_t{0}, size_t{10}, size_t{17}, size_t{18}, size_t{600}, size_t{892},
                        size_t{893}, size_t{893 + 84}, size_t{893 + 85 + 1000}, portal_count_at + 2,
                        good.size() - 4, good.size() - 1}) {

@@ -20,7 +20,8 @@ using test::write_file;
 
 std::vector<uint8_t> counting_bytes(size_t n) {
     std::vector<uint8_t> v(n);
-    for (size_t i = 0; i < n; ++i) v[i] = static_cast<uint8_t>(i * 7 + i / 251);
+    for (size_t i = 0; i < n; ++i)
+        v[i] = static_cast<uint8_t>(i * 7 + i / 251);
     return v;
 }
 
@@ -82,7 +83,8 @@ TEST(BlockFileStream, ShortReadCopiesWhatIsLeftAndLeavesTheRestOfTheDestination)
     EXPECT_EQ(zf_read(f, dest, 10), 4);
     EXPECT_EQ(dest[0], 5);
     EXPECT_EQ(dest[3], 8);
-    for (int i = 4; i < 10; ++i) EXPECT_EQ(dest[i], 0xAA);
+    for (int i = 4; i < 10; ++i)
+        EXPECT_EQ(dest[i], 0xAA);
     EXPECT_EQ(zf_pos(f), zf_size(f));
     EXPECT_TRUE(zf_eof(f));
 }
@@ -180,7 +182,8 @@ TEST(BlockFileStream, DamagedOrTruncatedZlibStreamsRaiseWithThePath) {
     TempDir dir;
     const auto good = zlib_form(counting_bytes(4000), 4000);
     auto flipped = good;
-    for (size_t i = 14; i < flipped.size(); i += 3) flipped[i] ^= 0x5A;
+    for (size_t i = 14; i < flipped.size(); i += 3)
+        flipped[i] ^= 0x5A;
     auto truncated = good;
     truncated.resize(good.size() / 2);
     for (const auto& bytes : {flipped, truncated}) {
@@ -208,8 +211,7 @@ TEST(BlockFileStream, PackedLengthBeyondTheFileReadsWhatIsThere) {
 TEST(BlockFileStream, HugeClaimedLengthOnATinyFileIsRefusedCheaply) {
     // 20 bytes claiming 4 GB unpacked: the claim is only a hint, capped by what 8 bytes of
     // deflate data can ever produce.
-    const auto bytes =
-        ByteBuilder().text("ZLIB").u32(8).u32(0xFFFFFFFFu).fill(8, 0x78).take();
+    const auto bytes = ByteBuilder().text("ZLIB").u32(8).u32(0xFFFFFFFFu).fill(8, 0x78).take();
     TZfile f;
     zf_assign(f, "tiny.rmw");
     EXPECT_THROW(zf_reset_from_bytes(f, bytes.data(), static_cast<int32_t>(bytes.size()), 1),

@@ -10,7 +10,7 @@
 namespace rw::test {
 
 class ByteBuilder {
-public:
+  public:
     ByteBuilder& u8(uint32_t v) { return raw(&v, 1); }
     ByteBuilder& u16(uint32_t v) { return le(v, 2); }
     ByteBuilder& i16(int32_t v) { return le(static_cast<uint32_t>(v), 2); }
@@ -43,16 +43,18 @@ public:
     }
     // Overwrites a 32-bit value at an earlier position.
     ByteBuilder& patch_u32(size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) bytes_[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
+        for (int i = 0; i < 4; ++i)
+            bytes_[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
         return *this;
     }
     size_t size() const { return bytes_.size(); }
     const std::vector<uint8_t>& data() const { return bytes_; }
     std::vector<uint8_t> take() { return std::move(bytes_); }
 
-private:
+  private:
     ByteBuilder& le(uint32_t v, int n) {
-        for (int i = 0; i < n; ++i) bytes_.push_back(static_cast<uint8_t>(v >> (8 * i)));
+        for (int i = 0; i < n; ++i)
+            bytes_.push_back(static_cast<uint8_t>(v >> (8 * i)));
         return *this;
     }
     std::vector<uint8_t> bytes_;

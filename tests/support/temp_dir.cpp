@@ -10,8 +10,8 @@ namespace rw::test {
 TempDir::TempDir() {
     std::random_device rd;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        auto candidate = std::filesystem::temp_directory_path() /
-                         ("roomwright-test-" + std::to_string(rd()));
+        auto candidate =
+            std::filesystem::temp_directory_path() / ("roomwright-test-" + std::to_string(rd()));
         if (std::filesystem::create_directory(candidate)) {
             root_ = candidate;
             return;
@@ -33,7 +33,8 @@ std::vector<uint8_t> read_file(const std::string& path) {
 
 void write_file(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 

@@ -9,7 +9,7 @@
 namespace rw::test {
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -18,7 +18,7 @@ public:
     std::string path(const std::string& name) const { return (root_ / name).string(); }
     const std::filesystem::path& root() const { return root_; }
 
-private:
+  private:
     std::filesystem::path root_;
 };
 
