@@ -1,0 +1,88 @@
+#include "script/floor_data.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace rw {
+namespace {
+
+// A level of one 3 x 4 room whose floor data holds only the leading dummy word.
+std::unique_ptr<Ttrlevel> small_level() {
+    auto level = std::make_unique<Ttrlevel>();
+    level->game_version = kTR4;
+    level->set_num_rooms(1);
+    level->rooms[0].num_x_sectors = 3;
+    level->rooms[0].num_z_sectors = 4;
+    level->set_num_floor_data(1);
+    return level;
+}
+
+std::vector<uint16_t> chain_words(const Ttrlevel& level, size_t from) {
+    return {level.floor_data.begin() + static_cast<long>(from), level.floor_data.end()};
+}
+
+TEST(InsertFloorData, EmptySectorGetsTheNewBytesAtTheEndOfTheList) {
+    auto level = small_level();
+    const uint8_t trigger[] = {0x04, 0x80, 0x00, 0x3E, 0x04, 0x80};
+    ASSERT_EQ(scp_insert_floor_data(*level, 1, 2, 3, trigger, 6), InsertResult::kDone);
+    const tr_sector* s = level->rooms[0].sector_at(2, 3);
+    EXPECT_EQ(s->fd_index, 1);
+    EXPECT_EQ(level->num_floor_data, 4);
+    EXPECT_EQ(chain_words(*level, 1), (std::vector<uint16_t>{0x8004, 0x3E00, 0x8004}));
+}
+
+TEST(InsertFloorData, OldChainIsCopiedWithEndBitsClearedAndTriggersWhole) {
+    auto level = small_level();
+    // A slope, then a switch trigger (kind 2: item word) whose camera action ends the list.
+    const std::vector<uint16_t> old_chain = {0x0002, 0x0102, 0x8204, 0x3E00,
+                                             0x0007, 0x0401, 0x8005};
+    level->floor_data.insert(level->floor_data.end(), old_chain.begin(), old_chain.end());
+    level->num_floor_data = static_cast<int32_t>(level->floor_data.size());
+    level->rooms[0].sector_at(1, 1)->fd_index = 1;
+
+    const uint8_t death[] = {0x05, 0x80};
+    ASSERT_EQ(scp_insert_floor_data(*level, 1, 1, 1, death, 2), InsertResult::kDone);
+    EXPECT_EQ(level->rooms[0].sector_at(1, 1)->fd_index, 8);
+    EXPECT_EQ(chain_words(*level, 8), (std::vector<uint16_t>{0x0002, 0x0102, 0x0204, 0x3E00, 0x0007,
+                                                             0x0401, 0x8005, 0x8005}));
+    // The old chain stays where it was.
+    EXPECT_EQ(level->floor_data[3], 0x8204);
+}
+
+TEST(InsertFloorData, CopyStopsAtTheEndOfAChainThatRunsOffTheList) {
+    auto level = small_level();
+    level->floor_data.push_back(0x0002);  // a slope without its data word or an end bit
+    level->num_floor_data = 2;
+    level->rooms[0].sector_at(1, 2)->fd_index = 1;
+    const uint8_t death[] = {0x05, 0x80};
+    ASSERT_EQ(scp_insert_floor_data(*level, 1, 1, 2, death, 2), InsertResult::kDone);
+    EXPECT_EQ(chain_words(*level, 2), (std::vector<uint16_t>{0x0002, 0x8005}));
+}
+
+TEST(InsertFloorData, RefusesSectorsOutsideTheLevelAndChangesNothing) {
+    auto level = small_level();
+    const uint8_t death[] = {0x05, 0x80};
+    struct Case {
+        int room, x, z;
+    };
+    for (const Case c : {Case{0, 1, 1}, Case{2, 1, 1}, Case{1, 4, 1}, Case{1, 1, 5}, Case{1, -1, 1},
+                         Case{1, 1, 0}}) {
+        SCOPED_TRACE(testing::Message() << c.room << " " << c.x << " " << c.z);
+        EXPECT_EQ(scp_insert_floor_data(*level, c.room, c.x, c.z, death, 2),
+                  InsertResult::kNoSuchSector);
+        EXPECT_EQ(level->num_floor_data, 1);
+    }
+}
+
+TEST(InsertFloorData, RefusesAChainBeyondWhatASectorIndexCanAddress) {
+    auto level = small_level();
+    level->set_num_floor_data(kMaxFloorDataIndex + 1);
+    const uint8_t death[] = {0x05, 0x80};
+    EXPECT_EQ(scp_insert_floor_data(*level, 1, 1, 1, death, 2), InsertResult::kFloorDataFull);
+    EXPECT_EQ(level->rooms[0].sector_at(1, 1)->fd_index, 0);
+}
+
+}  // namespace
+}  // namespace rw
