@@ -19,6 +19,10 @@ inline constexpr const char* kLevelSignature = "Zorvath";
 inline constexpr int kTileBytes8 = 65536;    // one 256 x 256 tile of palette indices
 inline constexpr int kTileBytes16 = 131072;  // one tile of 16-bit pixels
 inline constexpr int kSoundMapEntries = 450;
+// Rooms a level may hold. A room record is large (fixed capacities), so a file's room count is
+// capped before the rooms are allocated; sector links address rooms with one byte, so real levels
+// stay far below this.
+inline constexpr int kLevelMaxRooms = 1024;
 
 // Zone arrays, in stored order: ground 1-4 and fly, then the same five for the alternate state.
 enum ZoneArray : int {

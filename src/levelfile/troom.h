@@ -20,18 +20,23 @@ inline constexpr int kRoomMaxSectors = kRoomMaxSectorsPerSide * kRoomMaxSectorsP
 inline constexpr int kRoomMaxLights = 50;
 inline constexpr int kRoomMaxStatics = 50;
 
-// A TR5 room's layers, each with its own vertex, rectangle and triangle block.
+// A defensive limit: merged, the layers must fit the room's own capacities anyway.
+inline constexpr int kRoomMaxLayers = 256;
+
+// A TR5 room's layers, each with its own vertex, rectangle and triangle block. A block holds
+// `count` entries (at most the room's capacity of that kind); it is sized to what it holds, so a
+// room of many small layers costs no more memory than its file bytes.
 struct tr5_layer_vertices {
-    uint16_t count;
-    std::array<tr5_vertex, kRoomMaxVertices> vertices;
+    uint16_t count = 0;
+    std::vector<tr5_vertex> vertices;
 };
 struct tr5_layer_rectangles {
-    uint16_t count;
-    std::array<tr5_rectangle, kRoomMaxRectangles> rectangles;
+    uint16_t count = 0;
+    std::vector<tr5_rectangle> rectangles;
 };
 struct tr5_layer_triangles {
-    uint16_t count;
-    std::array<tr5_triangle, kRoomMaxTriangles> triangles;
+    uint16_t count = 0;
+    std::vector<tr5_triangle> triangles;
 };
 
 struct ttr5_layers {

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "level_fixture.h"
+#include "levelfile/level_file.h"
+
+namespace rw {
+namespace {
+
+using test::fixture_level;
+using test::level_file;
+
+std::vector<uint8_t> fixture(int32_t version) {
+    fixture_level spec;
+    spec.version = version;
+    return level_file(spec);
+}
+
+std::vector<uint8_t> rewritten(const std::vector<uint8_t>& input, const std::string& read_as,
+                               const std::string& write_as) {
+    auto level = std::make_unique<Ttrlevel>();
+    std::string refusal;
+    EXPECT_EQ(load_level_from_bytes(*level, read_as, input.data(), input.size(), &refusal), kLoadOk)
+        << refusal;
+    std::vector<uint8_t> out;
+    EXPECT_EQ(save_level_to_bytes(*level, write_as, out, &refusal), kSaveOk) << refusal;
+    return out;
+}
+
+TEST(LevelFileNames, TheOutputNameMovesTheTombRaiderPaletteBetweenItsTwoPlaces) {
+    const auto phd = fixture(kTR1);
+    const auto tub = fixture(kTUB);
+    ASSERT_NE(phd, tub);
+    struct Case {
+        const std::vector<uint8_t>& input;
+        const char* read_as;
+        const char* write_as;
+        const std::vector<uint8_t>& expected;
+    };
+    const Case cases[] = {
+        {phd, "a.phd", "b.tub", tub},
+        {phd, "a.phd", "B.TUB", tub},
+        {tub, "a.tub", "b.phd", phd},
+        {tub, "A.TUB", "b.PHD", phd},
+        {phd, "a.phd", "b.Tub", phd},              // only the two spellings name the other version
+        {tub, "x.tub/a.tub", "x.tub/b.phd", tub},  // anywhere in the name
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.read_as) + " -> " + c.write_as);
+        EXPECT_TRUE(rewritten(c.input, c.read_as, c.write_as) == c.expected);
+    }
+}
+
+TEST(LevelFileNames, TombRaiderPaletteIsReadFromThePlaceTheNameSays) {
+    auto level = std::make_unique<Ttrlevel>();
+    for (const auto& [version, name] : {std::pair{kTR1, "a.phd"}, std::pair{kTUB, "a.tub"}}) {
+        SCOPED_TRACE(name);
+        const auto bytes = fixture(version);
+        ASSERT_EQ(load_level_from_bytes(*level, name, bytes.data(), bytes.size()), kLoadOk);
+        EXPECT_EQ(level->game_version, version);
+        EXPECT_EQ(std::vector<uint8_t>(level->palette.begin(), level->palette.end()),
+                  test::pattern(768, 16));
+    }
+}
+
+TEST(LevelFileNames, TrgNameGivesItsOwnCodeForTheSameLayoutAsTr2) {
+    const auto tr2 = fixture(kTR2);
+    EXPECT_TRUE(fixture(kTRG) == tr2);
+    auto level = std::make_unique<Ttrlevel>();
+    for (const auto& [name, expected] : {std::pair{"a.trg", kTRG}, std::pair{"A.TRG", kTRG},
+                                         std::pair{"a.tr2", kTR2}, std::pair{"a.Trg", kTR2}}) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ(load_level_from_bytes(*level, name, tr2.data(), tr2.size()), kLoadOk);
+        EXPECT_EQ(level->game_version, expected);
+    }
+    EXPECT_TRUE(rewritten(tr2, "a.tr2", "b.trg") == tr2);
+}
+
+TEST(LevelFileNames, TrcNameReadsATr4FileWithTheTr5Layout) {
+    const auto tr4 = fixture(kTR4);
+    auto level = std::make_unique<Ttrlevel>();
+    EXPECT_NE(load_level_from_bytes(*level, "a.trc", tr4.data(), tr4.size()), kLoadOk);
+    EXPECT_EQ(level->game_version, kTR5);
+    EXPECT_FALSE(level->is_loaded());
+
+    const auto tr5 = fixture(kTR5);
+    for (const auto& [name, expected] :
+         {std::pair{"a.trc", kLoadOk}, std::pair{"A.TRC", kLoadOk}}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(load_level_from_bytes(*level, name, tr5.data(), tr5.size()), expected);
+        EXPECT_EQ(level->game_version, kTR5);
+    }
+}
+
+TEST(LevelFileNames, Tr4LevelWrittenUnderTrcNameIsATr5FileWithBuiltLayerHeaders) {
+    const auto tr4 = fixture(kTR4);
+    auto level = std::make_unique<Ttrlevel>();
+    ASSERT_EQ(load_level_from_bytes(*level, "a.tr4", tr4.data(), tr4.size()), kLoadOk);
+    ASSERT_TRUE(level->rooms[0].layer_headers.empty());
+    std::vector<uint8_t> trc;
+    ASSERT_EQ(save_level_to_bytes(*level, "b.trc", trc), kSaveOk);
+    EXPECT_EQ(level->game_version, kTR5);
+
+    auto again = std::make_unique<Ttrlevel>();
+    std::string refusal;
+    ASSERT_EQ(load_level_from_bytes(*again, "b.trc", trc.data(), trc.size(), &refusal), kLoadOk)
+        << refusal;
+    ASSERT_EQ(again->num_rooms, 2);
+    const troom& room = again->rooms[0];
+    ASSERT_EQ(room.num_layers, 1);
+    const auto rest = room.layer_headers[0].rest;
+    EXPECT_EQ(load_le<uint32_t>(rest.data() + 44 - 10), 0x0036362Cu);
+    EXPECT_EQ(load_le<float>(rest.data() + 28 - 10), room.num_x_sectors * 1024.0f);
+    EXPECT_EQ(room.num_portals, 1);
+    EXPECT_EQ(room.num_x_sectors, 3);
+}
+
+}  // namespace
+}  // namespace rw
