@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "levelfile/item_forms.h"
 #include "room_plans.h"
 
 namespace rw::samples {
@@ -78,20 +79,16 @@ void put_boxes(Ttrlevel& level) {
 }
 
 // Lara (object 0) in the hall, facing the door to the gallery. Both item forms are filled; the
-// one a version does not store holds what its reader would copy into it.
+// one a version does not store holds what its reader would make of the stored one.
 void put_items(Ttrlevel& level) {
     level.set_num_items(1);
-    tr_item& item = level.items[0];
-    item = {0, kHallRoom, 2560, 0, 2560, 0x4000, -1, -1, 0};
-    if (level.game_version >= kTR4) item.intensity2 = 0;  // the OCB value
-    tr_item1& old = level.items1[0];
-    old = {item.object_id, item.room, item.x, item.y, item.z, item.angle, -1, item.flags};
     if (level.game_version <= kTUB) {
-        item.intensity1 = 0xFF;
-        item.intensity2 = 0xFF;
+        level.items1[0] = {0, kHallRoom, 2560, 0, 2560, 0x4000, -1, 0};
+        level.items[0] = item_from_tr1_form(level.items1[0]);
     } else {
-        old.intensity =
-            static_cast<int16_t>((item.intensity1 & 0xFF) | (item.intensity2 & 0xFF) << 8);
+        const int16_t ocb_or_intensity = level.game_version >= kTR4 ? 0 : -1;
+        level.items[0] = {0, kHallRoom, 2560, 0, 2560, 0x4000, -1, ocb_or_intensity, 0};
+        level.items1[0] = item_to_tr1_form(level.items[0]);
     }
 }
 
