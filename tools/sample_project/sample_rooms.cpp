@@ -14,8 +14,8 @@ void make_entrance_hall(LevelDocument& doc) {
                   {
                       "########",
                       "##000000",
-                      "00001110",
-                      "00001110",
+                      "00001100",
+                      "00001100",
                       "00000000",
                       "##000000",
                       "########",
@@ -25,9 +25,9 @@ void make_entrance_hall(LevelDocument& doc) {
     // A raised platform: ramps up from the left, slopes down to the right.
     shape_floor(hall, 4, 3, {.right = 4});
     shape_floor(hall, 4, 4, {.right = 4});
-    shape_floor(hall, 7, 3, {.right = -4});
-    shape_floor(hall, 7, 4, {.right = -4});
-    set_step_sound(hall, {4, 3, 7, 4}, kWood);
+    shape_floor(hall, 6, 3, {.right = -4});
+    shape_floor(hall, 6, 4, {.right = -4});
+    set_step_sound(hall, {4, 3, 6, 4}, kWood);
     shape_floor(hall, 3, 2, {.back = 2});
     shape_ceiling(hall, 5, 5, {.raise = 2, .right = -2});
     add_ornament(
@@ -83,32 +83,34 @@ void make_gallery(LevelDocument& doc) {
 
 void make_corridor(LevelDocument& doc) {
     Room& corridor =
-        make_room(doc, kCorridor, {"Corridor", 14, 8, 6, 3, 8, 4, 10, {12, 13, 14, 15}},
+        make_room(doc, kCorridor, {"Corridor", 14, 8, 6, 3, 10, 4, 10, {12, 13, 14, 15}},
                   {
+                      "#0#",
+                      "#0#",
+                      "#0#",
+                      "#1#",
                       "#0#",
                       "#0#",
                       "#1#",
                       "#0#",
                       "#0#",
                       "#0#",
-                      "#0#",
-                      "#0#",
                   });
     // Up a ramp, across a deadly pit on the monkey swing, down a ramp.
-    shape_floor(corridor, 2, 2, {.back = 4});
-    shape_floor(corridor, 2, 7, {.front = 4});
-    for (int r : {4, 5, 6})
+    shape_floor(corridor, 2, 3, {.back = 4});
+    shape_floor(corridor, 2, 8, {.front = 4});
+    for (int r : {5, 6})
         corridor.sector(2, r).death = 1;
-    for (int r : {3, 4, 5, 6, 7}) {
+    for (int r : {4, 5, 6, 7}) {
         corridor.sector(2, r).ceiling_base = 1;
         corridor.sector(2, r).climb_ceiling = 1;
     }
-    set_step_sound(corridor, {2, 1, 2, 8}, kMetal);
-    add_ornament(corridor, {.mesh = 2, .row = 3, .column = 2, .rotation = 4, .red = -1});
+    set_step_sound(corridor, {2, 1, 2, 10}, kMetal);
+    add_ornament(corridor, {.mesh = 2, .row = 4, .column = 2, .rotation = 4, .red = -1});
 }
 
 void make_cistern(LevelDocument& doc) {
-    Room& cistern = make_room(doc, kCistern, {"Cistern", 14, 16, 2, 5, 5, 4, 12, {20, 21, 22, 23}},
+    Room& cistern = make_room(doc, kCistern, {"Cistern", 14, 18, 2, 5, 5, 4, 12, {20, 21, 22, 23}},
                               {
                                   "#####",
                                   "#000#",
@@ -129,7 +131,7 @@ void make_cistern(LevelDocument& doc) {
 }
 
 void make_courtyard(LevelDocument& doc) {
-    Room& yard = make_room(doc, kCourtyard, {"Courtyard", 12, 14, 6, 8, 8, 8, 28, {30, 31, 32, 33}},
+    Room& yard = make_room(doc, kCourtyard, {"Courtyard", 12, 16, 6, 8, 8, 8, 28, {30, 31, 32, 33}},
                            {
                                "###0####",
                                "###0####",
@@ -183,6 +185,7 @@ void make_crypt(LevelDocument& doc) {
         {.kind = 1, .triangle1 = 2, .triangle2 = 1, .texture2 = 40, .portal_triangle = 1});
     split_ceiling(crypt, 4, 3, {.kind = 2, .triangle2 = 3, .texture2 = 35});
     shape_ceiling(crypt, 2, 2, {.raise = 2, .front = -2});
+    shape_floor(crypt, 2, 4, {.left = 2});
     for (int c : {2, 3, 4})
         crypt.sector(c, 1).climb_back = 1;
     add_ornament(crypt, {.mesh = 2, .row = 4, .column = 2, .rotation = 2, .red = -1});
