@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <utility>
 
 #include "errors.h"
 
@@ -56,46 +57,59 @@ size_t run_inflate(const uint8_t* packed, size_t packed_size, size_t capacity, s
                    const std::string& path, uint8_t* out, Grow grow) {
     z_stream zs{};
     if (inflateInit(&zs) != Z_OK) throw CompressionError(path, "cannot start zlib inflate");
-    zs.next_in = const_cast<Bytef*>(packed);
     size_t consumed = 0;
     size_t produced = 0;
-    int rc = Z_OK;
+    auto fail = [&](std::string cause) {
+        inflateEnd(&zs);
+        throw CompressionError(path, std::move(cause));
+    };
+    // One inflate call writing at most `room` bytes to `to`; returns zlib's code and adds what
+    // it read and wrote to the totals.
+    auto step = [&](uint8_t* to, size_t room) {
+        const size_t in_chunk = std::min<size_t>(packed_size - consumed, UINT32_MAX);
+        const size_t out_chunk = std::min<size_t>(room, UINT32_MAX);
+        zs.next_in = const_cast<Bytef*>(packed + consumed);
+        zs.avail_in = static_cast<uInt>(in_chunk);
+        zs.next_out = to;
+        zs.avail_out = static_cast<uInt>(out_chunk);
+        const int rc = inflate(&zs, Z_NO_FLUSH);
+        consumed += in_chunk - zs.avail_in;
+        return std::pair{rc, out_chunk - zs.avail_out};
+    };
     while (true) {
         if (produced == capacity) {
             if (capacity >= limit) {
-                inflateEnd(&zs);
-                throw CompressionError(path,
-                                       "compressed data inflates beyond what the file allows");
+                // Full at the limit: fine if only the stream's trailer is left.
+                uint8_t probe;
+                const auto [rc, wrote] = step(&probe, 1);
+                if (rc == Z_STREAM_END && wrote == 0) break;
+                fail("compressed data inflates beyond what the file allows");
             }
-            size_t next = std::min(limit, std::max<size_t>(capacity * 2, 65536));
+            const size_t next = std::min(limit, std::max<size_t>(capacity * 2, 65536));
             out = grow(next);
-            if (out == nullptr) {
-                inflateEnd(&zs);
-                throw CompressionError(path, "out of memory while inflating");
-            }
+            if (out == nullptr) fail("out of memory while inflating");
             capacity = next;
         }
-        const size_t in_chunk = std::min<size_t>(packed_size - consumed, UINT32_MAX);
-        const size_t out_chunk = std::min<size_t>(capacity - produced, UINT32_MAX);
-        zs.next_in = const_cast<Bytef*>(packed + consumed);
-        zs.avail_in = static_cast<uInt>(in_chunk);
-        zs.next_out = out + produced;
-        zs.avail_out = static_cast<uInt>(out_chunk);
-        rc = inflate(&zs, Z_NO_FLUSH);
-        consumed += in_chunk - zs.avail_in;
-        produced += out_chunk - zs.avail_out;
+        const auto [rc, wrote] = step(out + produced, capacity - produced);
+        produced += wrote;
         if (rc == Z_STREAM_END) break;
         if (rc == Z_OK) continue;
         if (rc == Z_BUF_ERROR && produced == capacity) continue;
-        std::string cause = rc == Z_BUF_ERROR ? "compressed data ends early"
-                            : zs.msg          ? std::string("damaged compressed data: ") + zs.msg
-                                              : "damaged compressed data";
-        inflateEnd(&zs);
-        if (rc == Z_MEM_ERROR) cause = "out of memory while inflating";
-        throw CompressionError(path, cause);
+        if (rc == Z_MEM_ERROR) fail("out of memory while inflating");
+        if (rc == Z_BUF_ERROR) fail("compressed data ends early");
+        fail(zs.msg ? std::string("damaged compressed data: ") + zs.msg
+                    : "damaged compressed data");
     }
     inflateEnd(&zs);
     return produced;
+}
+
+// Room for the expected bytes and one more: with output space left, the call that produces the
+// last byte also reads the stream's trailer and ends it, instead of doubling a full buffer just
+// to learn that nothing follows.
+size_t initial_capacity(size_t expected, size_t limit) {
+    const size_t wanted = expected < SIZE_MAX ? expected + 1 : expected;
+    return std::max<size_t>(1, std::min(wanted, limit));
 }
 
 }  // namespace
@@ -103,7 +117,7 @@ size_t run_inflate(const uint8_t* packed, size_t packed_size, size_t capacity, s
 RawBlock inflate_block(const uint8_t* packed, size_t packed_size, size_t expected,
                        const std::string& path, size_t limit) {
     limit = std::min(limit, max_inflated_size(packed_size));
-    size_t capacity = std::max<size_t>(1, std::min(expected, limit));
+    size_t capacity = initial_capacity(expected, limit);
     RawBlock block;
     block.data = static_cast<uint8_t*>(std::malloc(capacity));
     if (block.data == nullptr) throw CompressionError(path, "out of memory while inflating");
@@ -119,7 +133,7 @@ RawBlock inflate_block(const uint8_t* packed, size_t packed_size, size_t expecte
 void inflate_block(const uint8_t* packed, size_t packed_size, size_t expected,
                    const std::string& path, std::vector<uint8_t>& out, size_t limit) {
     limit = std::min(limit, max_inflated_size(packed_size));
-    size_t capacity = std::max<size_t>(1, std::min(expected, limit));
+    size_t capacity = initial_capacity(expected, limit);
     out.resize(capacity);
     size_t produced =
         run_inflate(packed, packed_size, capacity, limit, path, out.data(), [&](size_t next) {
