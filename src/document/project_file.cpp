@@ -1,5 +1,6 @@
 #include "document/project_file.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -42,7 +43,37 @@ void get_records(TZfile& f, Record* records, int32_t count) {
     zf_read(f, records, count * static_cast<int32_t>(sizeof(Record)));
 }
 
+// The number of list records a room stores: never more than its list holds, so a document whose
+// count went past a capacity still saves a file that loads.
+int32_t stored_count(int32_t count, int32_t capacity) {
+    return std::clamp(count, 0, capacity);
+}
+
+struct StoredCounts {
+    int32_t portal_views;
+    int32_t reserved;
+    int32_t ornaments;
+};
+
+StoredCounts stored_counts(const Room& room) {
+    return {stored_count(room.portal_view_count, kMaxPortalViews),
+            stored_count(room.reserved_count, kMaxReservedRecords),
+            stored_count(room.ornament_count, kMaxOrnaments)};
+}
+
+int stored_room_count(const LevelDocument& doc) {
+    return std::min<int>(doc.room_count, kMaxRooms);
+}
+
+int64_t stored_room_size(const Room& room) {
+    const StoredCounts n = stored_counts(room);
+    return kRoomFieldsSize + kSectorGridBytes + 4 + n.portal_views * int64_t{sizeof(PortalView)} +
+           4 + n.reserved * int64_t{sizeof(ReservedRecord)} + 4 +
+           n.ornaments * int64_t{sizeof(Ornament)} + 4;
+}
+
 void write_room(TZfile& f, const Room& room) {
+    const StoredCounts n = stored_counts(room);
     put(f, room.pos_x);
     put(f, room.pos_y);
     put(f, room.pos_z);
@@ -62,12 +93,12 @@ void write_room(TZfile& f, const Room& room) {
     put(f, room.default_ceiling_texture);
     put(f, room.default_ceiling_wall_texture);
     put_records(f, room.sectors.data(), kSectorsPerRoom);
-    put(f, room.portal_view_count);
-    put_records(f, room.portal_views.data(), room.portal_view_count);
-    put(f, room.reserved_count);
-    put_records(f, room.reserved_records.data(), room.reserved_count);
-    put(f, room.ornament_count);
-    put_records(f, room.ornaments.data(), room.ornament_count);
+    put(f, n.portal_views);
+    put_records(f, room.portal_views.data(), n.portal_views);
+    put(f, n.reserved);
+    put_records(f, room.reserved_records.data(), n.reserved);
+    put(f, n.ornaments);
+    put_records(f, room.ornaments.data(), n.ornaments);
     put(f, room.current_ornament);
 }
 
@@ -169,6 +200,12 @@ void read_room(TZfile& f, Room& room, uint8_t version) {
 }  // namespace
 
 void WriteProjectStream(const LevelDocument& doc, TZfile& f) {
+    const int rooms = stored_room_count(doc);
+    int64_t size = kProjectHeaderSize;
+    for (int n = 1; n <= rooms; ++n)
+        size += stored_room_size(doc.room(n));
+    zf_reserve(f, zf_pos(f) + size);
+
     ShortString<16> magic;
     magic.assign(kProjectMagic);
     zf_write(f, &magic, sizeof magic);
@@ -181,12 +218,12 @@ void WriteProjectStream(const LevelDocument& doc, TZfile& f) {
     zf_write(f, &doc.script_path, sizeof doc.script_path);
     zf_write(f, &doc.new_level_path, sizeof doc.new_level_path);
     put(f, doc.current_room);
-    put(f, doc.room_count);
+    put(f, static_cast<uint8_t>(rooms));
     put(f, doc.lara_room);
     put(f, doc.lara_column);
     put(f, doc.lara_row);
     put(f, doc.tr5_weather);
-    for (int n = 1; n <= doc.room_count; ++n)
+    for (int n = 1; n <= rooms; ++n)
         write_room(f, doc.room(n));
 }
 

@@ -223,6 +223,15 @@ void zf_write(TZfile& f, const void* source, int32_t count) {
     f.position = static_cast<int32_t>(end);
 }
 
+void zf_reserve(TZfile& f, int64_t bytes) {
+    if (bytes <= f.capacity) return;
+    if (bytes > INT32_MAX - kZfileGrowth) throw FileError(f.file_name, "content exceeds 2 GiB");
+    void* p = std::realloc(f.buffer, static_cast<size_t>(bytes));
+    if (p == nullptr) throw FileError(f.file_name, "out of memory");
+    f.buffer = static_cast<uint8_t*>(p);
+    f.capacity = static_cast<int32_t>(bytes);
+}
+
 void zf_seek(TZfile& f, int32_t p) {
     f.position = p > f.size ? f.size : (p < 0 ? 0 : p);
 }

@@ -37,6 +37,9 @@ void zf_rewrite(TZfile& f, uint16_t record_size);
 // Copies up to count records; a read near the end copies what is left. Returns bytes copied.
 int32_t zf_read(TZfile& f, void* destination, int32_t count);
 void zf_write(TZfile& f, const void* source, int32_t count);
+// Makes room for `bytes` of content in one step, for a writer that knows its size in advance;
+// the writes that follow then copy without growing the buffer.
+void zf_reserve(TZfile& f, int64_t bytes);
 void zf_seek(TZfile& f, int32_t p);
 inline int32_t zf_pos(const TZfile& f) {
     return f.position;

@@ -366,6 +366,25 @@ TEST(ProjectFile, VersionsAboveNineReadAsNine) {
     EXPECT_EQ(content_of(*loaded), bytes);
 }
 
+TEST(ProjectFile, WriterNeverStoresMoreThanTheDocumentHoldsSoItsFilesLoad) {
+    auto doc = varied_document();
+    doc->room_count = 151;  // past the room storage
+    Room& room = doc->room(2);
+    room.portal_view_count = 25;
+    room.reserved_count = -3;
+    room.ornament_count = 41;
+    const auto bytes = content_of(*doc);
+    EXPECT_EQ(bytes[876], 150);
+    auto loaded = std::make_unique<LevelDocument>();
+    RecordingMessages messages;
+    ASSERT_EQ(load_bytes(*loaded, bytes, &messages), 0);
+    EXPECT_EQ(loaded->room_count, 150);
+    EXPECT_EQ(loaded->room(2).portal_view_count, 20);
+    EXPECT_EQ(loaded->room(2).reserved_count, 0);
+    EXPECT_EQ(loaded->room(2).ornament_count, 40);
+    EXPECT_EQ(loaded->room(3).name.str(), "Room 3");
+}
+
 struct Refusal {
     const char* fault;
     std::vector<uint8_t> bytes;
