@@ -1,0 +1,158 @@
+// Saving and loading a full project against the floor of the same work: one zlib compress2 at
+// level 9 and one uncompress of the same content bytes. Prints both times and their ratio.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "document/editor_state.h"
+#include "document/project_file.h"
+
+namespace {
+
+// A document with every room in use, each with varied sectors and full lists.
+std::unique_ptr<rw::LevelDocument> full_document() {
+    auto doc = std::make_unique<rw::LevelDocument>();
+    uint32_t seed = 12345;
+    auto next = [&](uint32_t range) {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<int32_t>((seed >> 8) % range);
+    };
+    doc->level_description.assign("Benchmark level");
+    doc->room_count = rw::kMaxRooms;
+    doc->current_room = 1;
+    for (int n = 1; n <= rw::kMaxRooms; ++n) {
+        rw::Room& room = doc->room(n);
+        room.columns = static_cast<uint16_t>(4 + next(28));
+        room.rows = static_cast<uint16_t>(4 + next(28));
+        room.height = static_cast<uint16_t>(4 + next(12));
+        room.pos_x = next(200);
+        room.pos_z = next(200);
+        room.pos_y = 1 + next(60);
+        room.name.assign("Room " + std::to_string(n));
+        room.default_floor_texture = 1 + next(40);
+        room.default_floor_wall_texture = 1 + next(40);
+        room.default_ceiling_texture = 1 + next(40);
+        room.default_ceiling_wall_texture = 1 + next(40);
+        rw::InitRoomSectors(*doc, n);
+        for (int c = 2; c < room.columns; ++c) {
+            for (int r = 2; r < room.rows; ++r) {
+                rw::Sector& s = room.sector(c, r);
+                s.floor_base = next(3);
+                s.floor_raise = next(4);
+                s.floor_front = next(3) - 1;
+                s.ceiling_base = next(2);
+                s.floor_texture = 1 + next(40);
+                s.step_sound = static_cast<uint8_t>(next(4));
+            }
+        }
+        room.portal_view_count = rw::kMaxPortalViews;
+        for (auto& v : room.portal_views)
+            v = {static_cast<uint8_t>(next(6)), 0, 1, 3, 4, 2, 2};
+        room.reserved_count = rw::kMaxReservedRecords;
+        room.ornament_count = rw::kMaxOrnaments;
+        for (auto& o : room.ornaments) {
+            o.mesh = next(4);
+            o.row = 2 + next(3);
+            o.column = 2 + next(3);
+            o.rotation = next(8);
+        }
+    }
+    return doc;
+}
+
+const rw::LevelDocument& document() {
+    static const auto doc = full_document();
+    return *doc;
+}
+
+std::vector<uint8_t> content_of(const rw::LevelDocument& doc) {
+    rw::TZfile f;
+    rw::zf_rewrite(f, 1);
+    rw::WriteProjectStream(doc, f);
+    return {f.buffer, f.buffer + f.size};
+}
+
+struct TempFolder {
+    TempFolder()
+        : path(std::filesystem::temp_directory_path() /
+               ("roomwright-bench-" + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(path);
+    }
+    ~TempFolder() { std::filesystem::remove_all(path); }
+    std::filesystem::path path;
+};
+
+void BM_ProjectWriteAndRead(benchmark::State& state) {
+    const TempFolder folder;
+    const std::string file = (folder.path / "bench.rmw").string();
+    auto loaded = std::make_unique<rw::LevelDocument>();
+    for (auto _ : state) {
+        rw::WriteProjectFile(document(), file);
+        if (rw::ReadProjectFile(*loaded, file, nullptr) != 0) state.SkipWithError("refused");
+        benchmark::DoNotOptimize(loaded->room_count);
+    }
+    state.SetBytesProcessed(state.iterations() *
+                            static_cast<int64_t>(content_of(document()).size()));
+}
+
+void BM_ZlibCompressAndUncompress(benchmark::State& state) {
+    const auto content = content_of(document());
+    std::vector<uint8_t> packed(compressBound(static_cast<uLong>(content.size())));
+    std::vector<uint8_t> unpacked(content.size());
+    for (auto _ : state) {
+        uLongf packed_size = static_cast<uLongf>(packed.size());
+        if (compress2(packed.data(), &packed_size, content.data(),
+                      static_cast<uLong>(content.size()), 9) != Z_OK) {
+            state.SkipWithError("compress2 failed");
+        }
+        uLongf unpacked_size = static_cast<uLongf>(unpacked.size());
+        if (uncompress(unpacked.data(), &unpacked_size, packed.data(), packed_size) != Z_OK) {
+            state.SkipWithError("uncompress failed");
+        }
+        benchmark::DoNotOptimize(unpacked.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(content.size()));
+}
+
+BENCHMARK(BM_ProjectWriteAndRead)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_ZlibCompressAndUncompress)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+// Keeps the median real time of each benchmark so the ratio can be printed at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> medians;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const auto ours = reporter.medians.find("BM_ProjectWriteAndRead");
+    const auto floor = reporter.medians.find("BM_ZlibCompressAndUncompress");
+    if (ours != reporter.medians.end() && floor != reporter.medians.end()) {
+        std::printf(
+            "project write+read %.1f ms, zlib compress2(9)+uncompress %.1f ms, ratio %.3f\n",
+            ours->second, floor->second, ours->second / floor->second);
+    }
+    benchmark::Shutdown();
+    return 0;
+}
