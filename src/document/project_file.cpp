@@ -116,6 +116,11 @@ std::optional<const char*> check_layout(const uint8_t* data, int32_t size, uint8
         return n;
     };
     for (int n = 0; n < room_count; ++n) {
+        // Every user of a room walks its rows and columns through the fixed grid.
+        if (at + kRoomFieldsSize > size) return kDamagedProjectMessage;
+        const auto rows = load_le<uint16_t>(data + at + 12);
+        const auto columns = load_le<uint16_t>(data + at + 14);
+        if (rows > kGridSize || columns > kGridSize) return kOverfullProjectMessage;
         at += kRoomFieldsSize + (version >= 7 ? kSectorGridBytes : kVersion6GridBytes);
         struct List {
             bool present;

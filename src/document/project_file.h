@@ -26,8 +26,8 @@ inline constexpr const char* kOldProjectMessage =
 inline constexpr const char* kDamagedProjectMessage =
     " ERROR...damaged Roomwright file: it ends before its last room! ";
 inline constexpr const char* kOverfullProjectMessage =
-    " ERROR...invalid Roomwright file format! (more rooms, portal views, reserved records or "
-    "ornaments than a document holds) ";
+    " ERROR...invalid Roomwright file format! (more rooms, sectors, portal views, reserved "
+    "records or ornaments than a document holds) ";
 
 // Writes the whole document into a stream opened with zf_rewrite.
 void WriteProjectStream(const LevelDocument& doc, TZfile& f);

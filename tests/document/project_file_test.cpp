@@ -408,6 +408,10 @@ std::vector<Refusal> refusals() {
         "version_5", [](auto& b) { b[17] = 5; }, kOldProjectMessage);
     with(
         "room_count_above_150", [](auto& b) { b[876] = 151; }, kOverfullProjectMessage);
+    with(
+        "room_rows_beyond_the_grid", [](auto& b) { b[893 + 12] = 33; }, kOverfullProjectMessage);
+    with(
+        "room_columns_beyond_the_grid", [](auto& b) { b[893 + 15] = 1; }, kOverfullProjectMessage);
     const size_t portal_count_at = 893 + 85 + 151552;
     with(
         "portal_view_count_21", [&](auto& b) { b[portal_count_at] = 21; }, kOverfullProjectMessage);
