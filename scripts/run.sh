@@ -4,5 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh release
+# Until the editor exists, show what the bundled sample project holds.
 sample=build/release/samples/sample.rmw
 exec build/release/bin/rwinfo "$sample"
