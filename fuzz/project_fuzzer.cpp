@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     rw::TZfile f;
     rw::zf_assign(f, "fuzz.rmw");
     try {
-        rw::zf_reset_from_bytes(f, data, static_cast<int32_t>(size), 1);
+        rw::zf_reset_from_bytes(f, data, static_cast<int32_t>(size), 1, rw::kMaxProjectContentSize);
     } catch (const rw::FileError&) {
         return 0;  // damaged compressed form: refused with an exception
     }

@@ -280,7 +280,7 @@ int ReadProjectStream(LevelDocument& doc, TZfile& f, MessageSink* messages) {
 int ReadProjectFile(LevelDocument& doc, const std::string& path, MessageSink* messages) {
     TZfile f;
     zf_assign(f, path);
-    zf_reset(f, 1);
+    zf_reset(f, 1, kMaxProjectContentSize);
     return ReadProjectStream(doc, f, messages);
 }
 

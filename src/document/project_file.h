@@ -19,6 +19,14 @@ inline constexpr int32_t kRoomFieldsSize = 85;  // pos_x .. default_ceiling_wall
 inline constexpr int32_t kSectorGridBytes = kSectorsPerRoom * 148;
 inline constexpr int32_t kVersion6SectorSize = 80;
 inline constexpr int32_t kVersion6GridBytes = kSectorsPerRoom * kVersion6SectorSize;
+// The most content a project can hold: every room in use with every list full. A compressed
+// file that inflates to more is refused before it takes more memory.
+inline constexpr int32_t kMaxRoomBlockSize = kRoomFieldsSize + kSectorGridBytes + 4 +
+                                             kMaxPortalViews * 20 + 4 + kMaxReservedRecords * 36 +
+                                             4 + kMaxOrnaments * 88 + 4;
+inline constexpr int32_t kMaxProjectContentSize =
+    kProjectHeaderSize + kMaxRooms * kMaxRoomBlockSize;
+static_assert(kMaxRoomBlockSize == 151653 + 20 * 20 + 20 * 36 + 40 * 88);
 
 inline constexpr const char* kInvalidProjectMessage = " ERROR...invalid Roomwright file format! ";
 inline constexpr const char* kOldProjectMessage =
@@ -37,7 +45,8 @@ void WriteProjectFile(const LevelDocument& doc, const std::string& path);
 // Reads a stream already loaded with zf_reset. Returns 0 when loaded, 1 when refused; a refused
 // file shows its message and leaves the document exactly as it was.
 int ReadProjectStream(LevelDocument& doc, TZfile& f, MessageSink* messages);
-// Loads `path`; OS and zlib failures raise FileError / CompressionError.
+// Loads `path`; OS and zlib failures raise FileError / CompressionError, as does compressed
+// content larger than any project.
 int ReadProjectFile(LevelDocument& doc, const std::string& path, MessageSink* messages);
 
 }  // namespace rw

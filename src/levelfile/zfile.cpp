@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -74,7 +75,7 @@ RawBlock read_whole_file(const std::string& path) {
 }
 
 // Decodes a loaded file image (plain or ZLIB form) into the stream's buffer.
-void take_file_image(TZfile& f, RawBlock image) {
+void take_file_image(TZfile& f, RawBlock image, int32_t max_content) {
     const auto length = image.size;
     if (length > static_cast<size_t>(kZlibHeaderSize) &&
         std::memcmp(image.data, kZlibMagic.data(), kZlibMagic.size()) == 0) {
@@ -85,7 +86,7 @@ void take_file_image(TZfile& f, RawBlock image) {
         const size_t available = length - kZlibHeaderSize;
         const size_t packed_size = packed < available ? packed : available;
         RawBlock data = inflate_block(image.data + kZlibHeaderSize, packed_size, unpacked,
-                                      f.file_name, INT32_MAX);
+                                      f.file_name, static_cast<size_t>(std::max(max_content, 0)));
         f.size = static_cast<int32_t>(data.size);
         f.buffer = data.release();
         f.compressed = true;
@@ -166,14 +167,15 @@ void zf_assign(TZfile& f, const std::string& name) {
     f.compressed = false;
 }
 
-void zf_reset(TZfile& f, uint16_t record_size) {
+void zf_reset(TZfile& f, uint16_t record_size, int32_t max_content) {
     free_buffer(f);
     f.record_size = record_size;
-    take_file_image(f, read_whole_file(f.file_name));
+    take_file_image(f, read_whole_file(f.file_name), max_content);
     f.os_file = true;
 }
 
-void zf_reset_from_bytes(TZfile& f, const uint8_t* data, int32_t length, uint16_t record_size) {
+void zf_reset_from_bytes(TZfile& f, const uint8_t* data, int32_t length, uint16_t record_size,
+                         int32_t max_content) {
     free_buffer(f);
     f.record_size = record_size;
     RawBlock image;
@@ -182,7 +184,7 @@ void zf_reset_from_bytes(TZfile& f, const uint8_t* data, int32_t length, uint16_
     if (image.data == nullptr) throw FileError(f.file_name, "out of memory");
     if (n > 0) std::memcpy(image.data, data, n);
     image.size = n;
-    take_file_image(f, std::move(image));
+    take_file_image(f, std::move(image), max_content);
     f.os_file = true;
 }
 

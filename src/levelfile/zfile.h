@@ -3,6 +3,7 @@
 // ZLIB form, inflates) the entire file; reads and writes are memory copies at a position;
 // closing with write-back stores the whole buffer in one go, plain or in the ZLIB form.
 
+#include <climits>
 #include <cstdint>
 #include <string>
 
@@ -31,7 +32,10 @@ struct TZfile {
 
 void zf_assign(TZfile& f, const std::string& name);
 // Loads the whole file; throws FileError (OS) or CompressionError (damaged ZLIB form).
-void zf_reset(TZfile& f, uint16_t record_size);
+// A reader that knows the largest content its format can hold passes it as `max_content`: a
+// ZLIB-form file that inflates to more is refused with CompressionError before it can take
+// more memory than that.
+void zf_reset(TZfile& f, uint16_t record_size, int32_t max_content = INT32_MAX);
 // Starts an empty stream. The file on disk is left alone until zf_close stores the new content.
 void zf_rewrite(TZfile& f, uint16_t record_size);
 // Copies up to count records; a read near the end copies what is left. Returns bytes copied.
@@ -58,6 +62,7 @@ inline int32_t zf_remaining(const TZfile& f) {
 void zf_close(TZfile& f, bool write_back);
 
 // Loads a file from memory (for tests and fuzzing): the same decoding as zf_reset.
-void zf_reset_from_bytes(TZfile& f, const uint8_t* data, int32_t length, uint16_t record_size);
+void zf_reset_from_bytes(TZfile& f, const uint8_t* data, int32_t length, uint16_t record_size,
+                         int32_t max_content = INT32_MAX);
 
 }  // namespace rw

@@ -385,6 +385,36 @@ TEST(ProjectFile, WriterNeverStoresMoreThanTheDocumentHoldsSoItsFilesLoad) {
     EXPECT_EQ(loaded->room(3).name.str(), "Room 3");
 }
 
+TEST(ProjectFile, CompressedContentBeyondTheLargestProjectIsRefusedWithThePath) {
+    test::TempDir dir;
+    auto doc = std::make_unique<LevelDocument>();
+    auto content = content_of(*doc);  // no rooms: whatever follows the header is ignored
+    content.resize(static_cast<size_t>(kMaxProjectContentSize));
+    const std::string at_limit = dir.path("at_limit.rmw");
+    const std::string beyond = dir.path("beyond.rmw");
+    for (const auto& [path, size] :
+         {std::pair{at_limit, content.size()}, std::pair{beyond, content.size() + 1}}) {
+        TZfile f;
+        zf_assign(f, path);
+        zf_rewrite(f, 1);
+        content.resize(size);
+        zf_write(f, content.data(), static_cast<int32_t>(size));
+        f.compressed = true;
+        zf_close(f, true);
+    }
+    doc->comments.assign("keep me");
+    EXPECT_EQ(ReadProjectFile(*doc, at_limit, nullptr), 0);
+    EXPECT_EQ(doc->comments.str(), "");
+    doc->comments.assign("keep me");
+    try {
+        ReadProjectFile(*doc, beyond, nullptr);
+        ADD_FAILURE() << "accepted";
+    } catch (const CompressionError& e) {
+        EXPECT_EQ(e.path(), beyond);
+    }
+    EXPECT_EQ(doc->comments.str(), "keep me");
+}
+
 struct Refusal {
     const char* fault;
     std::vector<uint8_t> bytes;

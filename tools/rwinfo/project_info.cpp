@@ -118,7 +118,7 @@ void write_document(JsonWriter& json, const LevelDocument& doc, int version, boo
 int print_project_info(const std::string& path, bool full, std::ostream& out, std::ostream& err) {
     TZfile f;
     zf_assign(f, path);
-    zf_reset(f, 1);
+    zf_reset(f, 1, kMaxProjectContentSize);
     // The version byte follows the 17-byte magic; the reader has checked both when it loads.
     const int version = zf_size(f) > 17 ? f.buffer[17] : 0;
     auto doc = std::make_unique<LevelDocument>();
