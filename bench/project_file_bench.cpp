@@ -131,12 +131,17 @@ class RatioReporter : public benchmark::ConsoleReporter {
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+                medians[run.run_name.function_name] = {run.GetAdjustedRealTime(),
+                                                       run.GetAdjustedCPUTime()};
             }
         }
         ConsoleReporter::ReportRuns(runs);
     }
-    std::map<std::string, double> medians;
+    struct Times {
+        double real;
+        double cpu;
+    };
+    std::map<std::string, Times> medians;
 };
 
 }  // namespace
@@ -149,9 +154,12 @@ int main(int argc, char** argv) {
     const auto ours = reporter.medians.find("BM_ProjectWriteAndRead");
     const auto floor = reporter.medians.find("BM_ZlibCompressAndUncompress");
     if (ours != reporter.medians.end() && floor != reporter.medians.end()) {
+        const auto& a = ours->second;
+        const auto& b = floor->second;
         std::printf(
-            "project write+read %.1f ms, zlib compress2(9)+uncompress %.1f ms, ratio %.3f\n",
-            ours->second, floor->second, ours->second / floor->second);
+            "project write+read: real %.1f ms, cpu %.1f ms; zlib compress2(9)+uncompress: real "
+            "%.1f ms, cpu %.1f ms; ratio real %.3f, cpu %.3f\n",
+            a.real, a.cpu, b.real, b.cpu, a.real / b.real, a.cpu / b.cpu);
     }
     benchmark::Shutdown();
     return 0;

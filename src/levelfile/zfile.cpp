@@ -242,12 +242,12 @@ void zf_close(TZfile& f, bool write_back) {
     if (write_back && f.os_file) {
         const auto size = static_cast<size_t>(f.size);
         if (f.compressed) {
-            std::vector<uint8_t> packed = deflate_block(f.buffer, size, f.file_name);
+            const RawBlock packed = deflate_raw_block(f.buffer, size, f.file_name);
             uint8_t header[kZlibHeaderSize];
             std::memcpy(header, kZlibMagic.data(), 4);
-            store_le<uint32_t>(header + 4, static_cast<uint32_t>(packed.size()));
+            store_le<uint32_t>(header + 4, static_cast<uint32_t>(packed.size));
             store_le<uint32_t>(header + 8, static_cast<uint32_t>(size));
-            store_atomically(f.file_name, header, sizeof header, packed.data(), packed.size());
+            store_atomically(f.file_name, header, sizeof header, packed.data, packed.size);
         } else {
             store_atomically(f.file_name, nullptr, 0, f.buffer, size);
         }

@@ -143,17 +143,40 @@ void inflate_block(const uint8_t* packed, size_t packed_size, size_t expected,
     out.resize(produced);
 }
 
-std::vector<uint8_t> deflate_block(const uint8_t* data, size_t size, const std::string& path) {
-    if (size > std::numeric_limits<uLong>::max()) throw CompressionError(path, "block too large");
-    uLongf packed = compressBound(static_cast<uLong>(size));
-    std::vector<uint8_t> out(packed);
-    int rc = compress2(out.data(), &packed, data, static_cast<uLong>(size), 9);
+namespace {
+
+// Deflates into `out` of compressBound capacity; returns the packed length.
+size_t deflate_into(uint8_t* out, uLongf capacity, const uint8_t* data, size_t size,
+                    const std::string& path) {
+    const int rc = compress2(out, &capacity, data, static_cast<uLong>(size), 9);
     if (rc != Z_OK) {
         throw CompressionError(path, rc == Z_MEM_ERROR ? "out of memory while deflating"
                                                        : "zlib could not deflate the data");
     }
-    out.resize(packed);
+    return capacity;
+}
+
+uLongf packed_bound(size_t size, const std::string& path) {
+    if (size > std::numeric_limits<uLong>::max()) throw CompressionError(path, "block too large");
+    return compressBound(static_cast<uLong>(size));
+}
+
+}  // namespace
+
+std::vector<uint8_t> deflate_block(const uint8_t* data, size_t size, const std::string& path) {
+    const uLongf bound = packed_bound(size, path);
+    std::vector<uint8_t> out(bound);
+    out.resize(deflate_into(out.data(), bound, data, size, path));
     return out;
+}
+
+RawBlock deflate_raw_block(const uint8_t* data, size_t size, const std::string& path) {
+    const uLongf bound = packed_bound(size, path);
+    RawBlock block;
+    block.data = static_cast<uint8_t*>(std::malloc(bound));
+    if (block.data == nullptr) throw CompressionError(path, "out of memory while deflating");
+    block.size = deflate_into(block.data, bound, data, size, path);
+    return block;
 }
 
 }  // namespace rw

@@ -38,5 +38,7 @@ void inflate_block(const uint8_t* packed, size_t packed_size, size_t expected,
 
 // Deflates at compression level 9 into one finished zlib stream.
 std::vector<uint8_t> deflate_block(const uint8_t* data, size_t size, const std::string& path);
+// The same into an uninitialised block, so a large buffer is not cleared before zlib fills it.
+RawBlock deflate_raw_block(const uint8_t* data, size_t size, const std::string& path);
 
 }  // namespace rw
