@@ -5,7 +5,7 @@
 
 namespace rw::info {
 
-enum class FileKind { kUnknown, kProject };
+enum class FileKind { kUnknown, kProject, kLevel };
 
 FileKind file_kind_of(const std::string& path);
 

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "file_kind.h"
+#include "level_info.h"
 #include "project_info.h"
 
 namespace rw::info {
@@ -34,10 +35,13 @@ int run_rwinfo(const std::vector<std::string>& args, std::ostream& out, std::ost
         switch (file_kind_of(path)) {
             case FileKind::kProject:
                 return print_project_info(path, full, out, err);
+            case FileKind::kLevel:
+                return print_level_info(path, full, out, err);
             case FileKind::kUnknown:
                 break;
         }
-        err << "rwinfo: " << path << ": unknown kind of file (known: .rmw)\n";
+        err << "rwinfo: " << path
+            << ": unknown kind of file (known: .rmw, .phd, .tub, .tr2, .trg, .tr4, .trc)\n";
         return kUsage;
     } catch (const std::exception& e) {
         err << "rwinfo: " << e.what() << '\n';
