@@ -39,6 +39,7 @@ bool to_int32(std::string_view s, int32_t& value) {
 bool ScriptReader::scp_open_file(const std::string& name) {
     std::error_code ec;
     if (!std::filesystem::exists(name, ec)) return true;
+    if (!std::filesystem::is_regular_file(name, ec)) throw FileError(name, "not a script file");
     std::ifstream in(name, std::ios::binary);
     if (!in) throw FileError(name, "cannot open the script for reading");
     std::ostringstream whole;

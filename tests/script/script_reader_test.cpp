@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "levelfile/errors.h"
 #include "temp_dir.h"
 
 namespace rw {
@@ -149,6 +150,12 @@ TEST(ScriptOpenFile, ReportsAMissingFileAndOpensAnExistingOneAtLineZero) {
     EXPECT_EQ(reader.scp_line_number, 0);
     EXPECT_EQ(reader.scp_read_line(text), 1);
     EXPECT_EQ(text, "End()");
+}
+
+TEST(ScriptOpenFile, ThrowsForAFolderInsteadOfReadingNothing) {
+    test::TempDir dir;
+    ScriptReader reader;
+    EXPECT_THROW(reader.scp_open_file(dir.root().string()), FileError);
 }
 
 }  // namespace
