@@ -273,7 +273,8 @@ std::vector<uint8_t> level_file(const fixture_level& level) {
         return b.take();
     }
     b.u16(static_cast<uint32_t>(tiles)).u16(2).u16(0);
-    chunk(b, pattern(tiles * 262144, 54));
+    const auto tiles32 = level.tiles32 < 0 ? tiles : static_cast<size_t>(level.tiles32);
+    chunk(b, pattern(tiles32 * 262144, 54));
     chunk(b, pattern(tiles * 131072, 55));
     chunk(b, pattern(2 * 262144, 56));
     if (v == kTR4) {

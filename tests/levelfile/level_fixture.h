@@ -42,6 +42,7 @@ struct fixture_level {
     int32_t version = 1;
     uint32_t version_word = 0;  // 0: the usual word of the version
     int tiles = 1;
+    int tiles32 = -1;  // codes 6-7: tiles in the 32-bit chunk; -1: as many as `tiles`
     std::vector<fixture_room> rooms = {fixture_room{}, fixture_room{}};
     int samples = 10;  // codes 1-2: sample bytes; 6-7: bytes after the level data
 };
