@@ -7,6 +7,16 @@
 
 namespace rw {
 
+namespace {
+
+std::atomic<unsigned> max_threads{0};
+
+}  // namespace
+
+void set_max_threads(unsigned n) {
+    max_threads = n;
+}
+
 std::vector<std::exception_ptr> run_concurrently(std::span<const std::function<void()>> tasks) {
     std::vector<std::exception_ptr> failures(tasks.size());
     std::atomic<size_t> next{0};
@@ -19,7 +29,8 @@ std::vector<std::exception_ptr> run_concurrently(std::span<const std::function<v
             }
         }
     };
-    const size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    const unsigned cap = max_threads;
+    const size_t cores = cap != 0 ? cap : std::max(1u, std::thread::hardware_concurrency());
     const size_t helpers = std::min(cores, tasks.size()) - (tasks.empty() ? 0 : 1);
     std::vector<std::thread> threads;
     threads.reserve(helpers);

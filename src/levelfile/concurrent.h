@@ -13,4 +13,7 @@ namespace rw {
 // in the order a serial run would have met them.
 std::vector<std::exception_ptr> run_concurrently(std::span<const std::function<void()>> tasks);
 
+// Caps the threads run_concurrently uses; 0 means one per core. For measuring the gain.
+void set_max_threads(unsigned n);
+
 }  // namespace rw

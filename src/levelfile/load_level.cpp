@@ -1,5 +1,8 @@
 #include <sys/stat.h>
 
+#include <optional>
+#include <span>
+
 #include "levelfile/classic_header.h"
 #include "levelfile/classic_rooms.h"
 #include "levelfile/errors.h"
@@ -76,7 +79,10 @@ int refuse(const Ttrlevel& level, int result, const std::string& message, std::s
     return result;
 }
 
-// Reads the level from the stream `open` fills; returns false from `open` when no file exists.
+// The bytes of a level file: where they lie, or nothing when no file exists.
+using file_bytes = std::optional<std::span<const uint8_t>>;
+
+// Reads the level from the bytes `open` finds, with the stream to hold them if need be.
 template <class Open>
 int load_from(Ttrlevel& level, const std::string& file_name, std::string* refusal, Open open) {
     level.report_progress(0);
@@ -91,8 +97,9 @@ int load_from(Ttrlevel& level, const std::string& file_name, std::string* refusa
     TZfile f;
     zf_assign(f, file_name);
     try {
-        if (!open(f)) return refuse(level, kLoadNoFile, kLoadNoFileMessage, refusal);
-        level_reader in(f.buffer, static_cast<size_t>(f.size));
+        const file_bytes bytes = open(f);
+        if (!bytes) return refuse(level, kLoadNoFile, kLoadNoFileMessage, refusal);
+        level_reader in(bytes->data(), bytes->size());
         const uint32_t word = in.remaining() >= 4 ? in.u32("version word") : 0;
         if (!is_known_version_word(word)) {
             level.version_word = 0;
@@ -118,10 +125,10 @@ int load_from(Ttrlevel& level, const std::string& file_name, std::string* refusa
 }  // namespace
 
 int load_level(Ttrlevel& level, const std::string& file_name, std::string* refusal) {
-    return load_from(level, file_name, refusal, [&](TZfile& f) {
-        if (!names_a_file(file_name)) return false;
+    return load_from(level, file_name, refusal, [&](TZfile& f) -> file_bytes {
+        if (!names_a_file(file_name)) return std::nullopt;
         zf_reset(f, 1);
-        return true;
+        return std::span<const uint8_t>(f.buffer, static_cast<size_t>(f.size));
     });
 }
 
@@ -130,9 +137,11 @@ int load_level_from_bytes(Ttrlevel& level, const std::string& file_name, const u
     if (size > INT32_MAX) {
         throw FileError(file_name, "file is larger than 2 GiB");
     }
-    return load_from(level, file_name, refusal, [&](TZfile& f) {
+    return load_from(level, file_name, refusal, [&](TZfile& f) -> file_bytes {
+        // Only the ZLIB form needs the stream, to inflate it; plain bytes are read where they lie.
+        if (!zf_is_zlib_form(data, size)) return std::span<const uint8_t>(data, size);
         zf_reset_from_bytes(f, data, static_cast<int32_t>(size), 1);
-        return true;
+        return std::span<const uint8_t>(f.buffer, static_cast<size_t>(f.size));
     });
 }
 

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "levelfile/classic_header.h"
 #include "levelfile/classic_rooms.h"
 #include "levelfile/level_check.h"
@@ -13,6 +15,43 @@ namespace rw {
 namespace {
 
 constexpr uint8_t kLevelDataEnd[4] = {kTr5Filler, kTr5Filler, kTr5Filler, kTr5Filler};
+
+template <class... Tables>
+size_t bytes_of(const Tables&... tables) {
+    return ((tables.size() * sizeof(typename Tables::value_type)) + ...);
+}
+
+// About as many bytes as the level data will take, a little more rather than less, so that the
+// stream grows once.
+int32_t estimated_level_data_bytes(const Ttrlevel& level) {
+    size_t n =
+        65536 + bytes_of(level.floor_data, level.mesh_data, level.mesh_pointers, level.animations,
+                         level.animations4, level.state_changes, level.anim_dispatches,
+                         level.anim_commands, level.mesh_hierarchy, level.frames, level.moveables5,
+                         level.static_meshes, level.object_textures, level.sprite_textures,
+                         level.sprite_sequences, level.cameras, level.flyby_cameras,
+                         level.sound_sources, level.boxes1, level.overlaps, level.animated_textures,
+                         level.items, level.cinematic_frames, level.ai_objects, level.demo_data,
+                         level.sound_details, level.sample_indices);
+    for (const auto& zone : level.zones)
+        n += bytes_of(zone);
+    for (const troom& room : level.rooms) {
+        n += 512 + room.num_vertices * sizeof(tr5_vertex) +
+             room.num_rectangles * sizeof(tr5_rectangle) +
+             room.num_triangles * sizeof(tr5_triangle) + room.num_sprites * sizeof(tr_sprite) +
+             room.num_portals * sizeof(tr_portal) +
+             size_t{room.num_z_sectors} * room.num_x_sectors * sizeof(tr_sector) +
+             room.num_lights * sizeof(tr4_light) + room.num_room_statics * sizeof(tr_room_static) +
+             room.tr5_records.size() * sizeof(tr5_room_record);
+    }
+    return static_cast<int32_t>(std::min<size_t>(n, INT32_MAX / 2));
+}
+
+int32_t estimated_classic_file_bytes(const Ttrlevel& level) {
+    const size_t n = size_t{level.textile8_bytes} + bytes_of(level.textile16, level.samples) +
+                     static_cast<size_t>(estimated_level_data_bytes(level));
+    return static_cast<int32_t>(std::min<size_t>(n, INT32_MAX / 2));
+}
 
 void write_classic_level(level_writer& out, Ttrlevel& level) {
     write_classic_header(out, level);
@@ -40,6 +79,7 @@ void write_tr5_level_data(level_writer& out, Ttrlevel& level) {
 void write_packed_level_file(level_writer& out, Ttrlevel& level, const std::string& file_name) {
     TZfile data;
     zf_rewrite(data, 1);
+    zf_reserve(data, estimated_level_data_bytes(level));
     level_writer data_out(data);
     if (level.game_version == kTR4) {
         write_classic_rooms(data_out, level);
@@ -69,6 +109,7 @@ int write_level(Ttrlevel& level, const std::string& file_name, TZfile& f, std::s
     zf_rewrite(f, 1);
     level_writer out(f);
     if (level.game_version <= kTR3) {
+        zf_reserve(f, estimated_classic_file_bytes(level));
         write_classic_level(out, level);
     } else {
         write_packed_level_file(out, level, file_name);

@@ -77,8 +77,7 @@ RawBlock read_whole_file(const std::string& path) {
 // Decodes a loaded file image (plain or ZLIB form) into the stream's buffer.
 void take_file_image(TZfile& f, RawBlock image, int32_t max_content) {
     const auto length = image.size;
-    if (length > static_cast<size_t>(kZlibHeaderSize) &&
-        std::memcmp(image.data, kZlibMagic.data(), kZlibMagic.size()) == 0) {
+    if (zf_is_zlib_form(image.data, length)) {
         const uint32_t packed = load_le<uint32_t>(image.data + 4);
         const uint32_t unpacked = load_le<uint32_t>(image.data + 8);
         // A packed length beyond the file reads what is there, as every short read does;
@@ -157,6 +156,19 @@ void store_atomically(const std::string& path, const uint8_t* header, size_t hea
 }
 
 }  // namespace
+
+bool zf_is_zlib_form(const uint8_t* data, size_t length) {
+    return length > static_cast<size_t>(kZlibHeaderSize) &&
+           std::memcmp(data, kZlibMagic.data(), kZlibMagic.size()) == 0;
+}
+
+void zf_reserve(TZfile& f, int32_t capacity) {
+    if (capacity <= f.capacity) return;
+    void* p = std::realloc(f.buffer, static_cast<size_t>(capacity));
+    if (p == nullptr) throw FileError(f.file_name, "out of memory");
+    f.buffer = static_cast<uint8_t*>(p);
+    f.capacity = capacity;
+}
 
 TZfile::~TZfile() {
     std::free(buffer);

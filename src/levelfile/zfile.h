@@ -61,6 +61,13 @@ inline int32_t zf_remaining(const TZfile& f) {
 // is written, flushed and renamed over the target, so a failure leaves the old file intact.
 void zf_close(TZfile& f, bool write_back);
 
+// Whether bytes of a file are in the ZLIB form: more than the header, starting with "ZLIB".
+bool zf_is_zlib_form(const uint8_t* data, size_t length);
+
+// Makes room for at least `capacity` bytes, so that a writer that knows roughly how much it will
+// write grows the buffer once.
+void zf_reserve(TZfile& f, int32_t capacity);
+
 // Loads a file from memory (for tests and fuzzing): the same decoding as zf_reset.
 void zf_reset_from_bytes(TZfile& f, const uint8_t* data, int32_t length, uint16_t record_size,
                          int32_t max_content = INT32_MAX);
