@@ -258,6 +258,13 @@ void append_tr5_room(ByteBuilder& b, const fixture_room& room, int seed) {
     b.patch_u32(start + 4, static_cast<uint32_t>(b.size() - start - 8));
 }
 
+std::vector<uint8_t> tr4_level_data(const fixture_level& level) {
+    ByteBuilder data;
+    classic_rooms(data, level);
+    level_tables(data, kTR4, 0);
+    return data.take();
+}
+
 std::vector<uint8_t> level_file(const fixture_level& level) {
     const int32_t v = level.version;
     const uint32_t word = level.version_word != 0 ? level.version_word : usual_word(v);
@@ -278,10 +285,7 @@ std::vector<uint8_t> level_file(const fixture_level& level) {
     chunk(b, pattern(tiles * 131072, 55));
     chunk(b, pattern(2 * 262144, 56));
     if (v == kTR4) {
-        ByteBuilder data;
-        classic_rooms(data, level);
-        level_tables(data, v, 0);
-        chunk(b, data.data());
+        chunk(b, tr4_level_data(level));
     } else {
         b.bytes(pattern(32, 57));
         const size_t sizes_at = b.size();

@@ -53,6 +53,9 @@ std::vector<uint8_t> pattern(size_t n, int seed);
 // The whole file.
 std::vector<uint8_t> level_file(const fixture_level& level);
 
+// Code 6: the level data before it is deflated into its chunk.
+std::vector<uint8_t> tr4_level_data(const fixture_level& level);
+
 // Codes 6-7, split into the parts a comparison needs: the chunks inflated.
 struct packed_file_parts {
     std::vector<uint8_t> head;  // version word and tile counts
