@@ -58,8 +58,8 @@ TEST(LevelReaderFields, ItemsAreHeldInBothFormsWithTheIntensityBytesSpreadOverTw
     const tr_item1& old = tr1->items1[1];
     const tr_item& later = tr1->items[1];
     const auto intensity = static_cast<uint16_t>(old.intensity);
-    EXPECT_EQ(later.x, old.x);
-    EXPECT_EQ(later.flags, old.flags);
+    EXPECT_EQ(later.x, static_cast<int32_t>(old.x));  // packed fields are read by value
+    EXPECT_EQ(later.flags, static_cast<uint16_t>(old.flags));
     EXPECT_EQ(later.intensity1, intensity & 0xFF);
     EXPECT_EQ(later.intensity2, intensity >> 8);
 
@@ -68,7 +68,7 @@ TEST(LevelReaderFields, ItemsAreHeldInBothFormsWithTheIntensityBytesSpreadOverTw
     EXPECT_EQ(static_cast<uint16_t>(tr3->items1[0].intensity),
               (static_cast<uint16_t>(item.intensity1) & 0xFF) |
                   (static_cast<uint16_t>(item.intensity2) & 0xFF) << 8);
-    EXPECT_EQ(tr3->items1[0].angle, item.angle);
+    EXPECT_EQ(static_cast<uint16_t>(tr3->items1[0].angle), item.angle);
 }
 
 TEST(LevelReaderFields, ZonesFillTheArraysTheVersionStores) {
