@@ -81,6 +81,94 @@ TEST(RwinfoLevel, FullAddsSectorsStaticsItemsCamerasAndFloorData) {
     }
 }
 
+TEST(RwinfoLevel, SummaryHoldsEveryCountTheTextureBlocksAndEachRoomsFlags) {
+    const char* const counts[] = {"num_rooms",
+                                  "num_floor_data",
+                                  "num_mesh_data",
+                                  "num_mesh_pointers",
+                                  "num_animations",
+                                  "num_state_changes",
+                                  "num_anim_dispatches",
+                                  "num_anim_commands",
+                                  "num_mesh_hierarchy",
+                                  "num_frames",
+                                  "num_moveables",
+                                  "num_static_meshes",
+                                  "num_object_textures",
+                                  "num_sprite_textures",
+                                  "num_sprite_sequences",
+                                  "num_cameras",
+                                  "num_flyby_cameras",
+                                  "num_sound_sources",
+                                  "num_boxes",
+                                  "num_overlaps",
+                                  "num_zones",
+                                  "num_animated_textures",
+                                  "num_items",
+                                  "num_ai_objects",
+                                  "num_demo_data",
+                                  "num_sound_details",
+                                  "num_sample_indices",
+                                  "samples_size",
+                                  "num_textiles",
+                                  "textile8_bytes"};
+    for (const char* file : {"sample.phd", "sample.tr4", "sample.trc"}) {
+        SCOPED_TRACE(file);
+        const Outcome r = run({sample(file)});
+        ASSERT_EQ(r.code, kPrinted) << r.err;
+        const Json json = JsonParser::parse(r.out);
+        for (const char* name : counts)
+            EXPECT_TRUE(json.has(name)) << name;
+        EXPECT_EQ(json["num_object_textures"].integer(), 112);
+        EXPECT_EQ(json["num_textiles"].integer(), 8);
+        const Json& cistern = json["rooms"][2];
+        EXPECT_EQ(cistern["room_flags"][0].integer(), 1);
+        EXPECT_EQ(cistern["y_bottom"].integer(), 2048);
+    }
+    const Json tr4 = JsonParser::parse(run({sample("sample.tr4")}).out);
+    EXPECT_EQ(tr4["version_word_hex"].text(), "0x00345254");
+    EXPECT_EQ(tr4["textile32_size"].integer(), 4 * tr4["textile8_bytes"].integer());
+    EXPECT_EQ(tr4["num_room_textiles"].integer(), 6);
+    EXPECT_TRUE(tr4["rooms"][0].has("water_scheme"));
+
+    const Json tr5 = JsonParser::parse(run({sample("sample.trc")}).out);
+    const Json& hall = tr5["rooms"][0];
+    EXPECT_EQ(hall["num_layers"].integer(), 1);
+    EXPECT_EQ(hall["layers"][0]["num_vertices"].integer(), hall["num_vertices"].integer());
+    EXPECT_EQ(tr5["tr5_level_size"].integer(), tr5["tr5_level_size2"].integer());
+}
+
+TEST(RwinfoLevel, FullAddsPortalsLightsBoxesOverlapsAndZonesInEachVersionsForm) {
+    const struct {
+        const char* file;
+        const char* light_field;  // a field only this version's lights have
+        size_t zone_arrays;
+    } cases[] = {{"sample.phd", "fade", 6},
+                 {"sample.tr2", "fade2", 10},
+                 {"sample_tr3.tr2", "red", 10},
+                 {"sample.tr4", "bytes", 10},
+                 {"sample.trc", "bytes", 10}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const Outcome r = run({"--full", sample(c.file)});
+        ASSERT_EQ(r.code, kPrinted) << r.err;
+        const Json json = JsonParser::parse(r.out);
+        const Json& gallery = json["rooms"][1];
+        ASSERT_EQ(gallery["portals"].size(), 2u);
+        EXPECT_EQ(gallery["portals"][0]["adjoining_room"].integer(), 0);
+        EXPECT_EQ(gallery["portals"][1]["adjoining_room"].integer(), 2);
+        EXPECT_EQ(gallery["portals"][1]["vertices"].size(), 4u);
+        ASSERT_EQ(gallery["lights"].size(), 1u);
+        EXPECT_TRUE(gallery["lights"][0].has(c.light_field));
+        const auto boxes = static_cast<size_t>(json["num_boxes"].integer());
+        ASSERT_EQ(json["boxes"].size(), boxes);
+        EXPECT_TRUE(json["boxes"][0].has("overlap_index"));
+        EXPECT_EQ(json["overlaps"].size(), static_cast<size_t>(json["num_overlaps"].integer()));
+        EXPECT_EQ(json["zones"].size(), c.zone_arrays);
+        EXPECT_EQ(json["zones"]["fly_alternate"].size(), boxes);
+    }
+}
+
 TEST(RwinfoLevel, RefusedAndMissingLevelsPrintTheCauseOnStandardErrorOnly) {
     test::TempDir dir;
     const std::string garbage = dir.path("garbage.tr4");
@@ -96,6 +184,18 @@ TEST(RwinfoLevel, RefusedAndMissingLevelsPrintTheCauseOnStandardErrorOnly) {
     EXPECT_EQ(r.code, kFailed);
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find(missing), std::string::npos);
+}
+
+TEST(RwinfoLevel, DamagedLevelPrintsWhatWasFoundWrong) {
+    test::TempDir dir;
+    auto bytes = test::read_file(sample("sample.phd"));
+    bytes.resize(bytes.size() / 2 + 1000);  // beyond the tiles, inside the rooms or tables
+    const std::string cut = dir.path("cut.phd");
+    test::write_file(cut, bytes);
+    const Outcome r = run({cut});
+    EXPECT_EQ(r.code, kRefused);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("Damaged or unsupported level file: "), std::string::npos) << r.err;
 }
 
 }  // namespace
