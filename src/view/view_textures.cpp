@@ -1,0 +1,51 @@
+#include "view/view_textures.h"
+
+#include <string>
+#include <vector>
+
+#include "levelfile/texture_table.h"
+#include "view/texture_upload.h"
+
+namespace rw {
+
+namespace {
+
+void report_refused(const std::vector<int>& names, LogSink* log) {
+    if (names.empty() || log == nullptr) return;
+    constexpr size_t kNamed = 10;
+    std::string line = "OpenGL refused " + std::to_string(names.size()) + " texture(s):";
+    for (size_t i = 0; i < names.size() && i < kNamed; ++i)
+        line += " " + std::to_string(names[i]);
+    if (names.size() > kNamed) line += " ...";
+    log->add_line(line);
+}
+
+}  // namespace
+
+int load_view_textures(const Ttrlevel& level, std::span<TGLViewport* const> viewports,
+                       int colour_bits, LogSink* log) {
+    return load_view_textures_from_atlas(level, build_tile_atlas(level), viewports, colour_bits,
+                                         log);
+}
+
+int load_view_textures_from_atlas(const Ttrlevel& level, const Bitmap& atlas,
+                                  std::span<TGLViewport* const> viewports, int colour_bits,
+                                  LogSink* log) {
+    const int count =
+        std::min<int>(level.num_object_textures, static_cast<int>(level.object_textures.size()));
+    std::vector<int> refused;
+    Bitmap picture;
+    for (int i = 0; i < count; ++i) {
+        const TextureBounds b = atlas_bounds(level, i);
+        picture = Bitmap(b.width(), b.height(), PixelFormat::k24);
+        copy_rect(atlas, b.left, b.top, b.right, b.bottom, picture);
+        if (!UploadTexture(static_cast<uint32_t>(i + 1), picture, colour_bits, viewports))
+            refused.push_back(i + 1);
+        level.report_progress(static_cast<int>(static_cast<int64_t>(i + 1) * 100 / count));
+    }
+    level.report_progress(0);
+    report_refused(refused, log);
+    return static_cast<int>(refused.size());
+}
+
+}  // namespace rw

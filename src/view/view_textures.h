@@ -1,0 +1,24 @@
+#pragma once
+// The base level's object textures as the OpenGL textures of the editor's views: object
+// texture i becomes texture name i + 1.
+
+#include <span>
+
+#include "levelfile/bitmap.h"
+#include "levelfile/sinks.h"
+#include "levelfile/trlevel.h"
+#include "view/gl_viewport.h"
+
+namespace rw {
+
+// Cuts every object texture out of the tile atlas and uploads it, advancing the level's gauge.
+// Textures OpenGL refuses keep no image; they are named once in the log and the rest still load.
+// Returns the number refused.
+int load_view_textures(const Ttrlevel& level, std::span<TGLViewport* const> viewports,
+                       int colour_bits, LogSink* log = nullptr);
+// The same from a tile atlas already built from the level.
+int load_view_textures_from_atlas(const Ttrlevel& level, const Bitmap& atlas,
+                                  std::span<TGLViewport* const> viewports, int colour_bits,
+                                  LogSink* log = nullptr);
+
+}  // namespace rw
