@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
+#include <QOpenGLFunctions>
 #include <QResizeEvent>
 #include <QSurfaceFormat>
 
@@ -82,11 +82,38 @@ void TGLPanel::make_current() {
         return;
     }
     context_->makeCurrent(offscreen_.get());
-    const QSize size(std::max(panel_width(), 1), std::max(panel_height(), 1));
-    if (!frame_ || frame_->size() != size) {
-        frame_ = std::make_unique<QOpenGLFramebufferObject>(size, QOpenGLFramebufferObject::Depth);
+    bind_offscreen_frame();
+}
+
+void TGLPanel::bind_offscreen_frame() {
+    QOpenGLFunctions* gl = context_->functions();
+    const int w = std::max(panel_width(), 1), h = std::max(panel_height(), 1);
+    if (frame_.framebuffer == 0 || frame_.width != w || frame_.height != h) {
+        delete_offscreen_frame();
+        gl->glGenFramebuffers(1, &frame_.framebuffer);
+        gl->glGenRenderbuffers(1, &frame_.colour);
+        gl->glGenRenderbuffers(1, &frame_.depth);
+        gl->glBindFramebuffer(GL_FRAMEBUFFER, frame_.framebuffer);
+        gl->glBindRenderbuffer(GL_RENDERBUFFER, frame_.colour);
+        gl->glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, w, h);
+        gl->glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
+                                      frame_.colour);
+        gl->glBindRenderbuffer(GL_RENDERBUFFER, frame_.depth);
+        gl->glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, w, h);
+        gl->glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER,
+                                      frame_.depth);
+        frame_.width = w, frame_.height = h;
     }
-    frame_->bind();
+    gl->glBindFramebuffer(GL_FRAMEBUFFER, frame_.framebuffer);
+}
+
+void TGLPanel::delete_offscreen_frame() {
+    if (frame_.framebuffer == 0) return;
+    QOpenGLFunctions* gl = context_->functions();
+    gl->glDeleteFramebuffers(1, &frame_.framebuffer);
+    gl->glDeleteRenderbuffers(1, &frame_.colour);
+    gl->glDeleteRenderbuffers(1, &frame_.depth);
+    frame_ = {};
 }
 
 void TGLPanel::done_current() {
@@ -100,7 +127,7 @@ void TGLPanel::swap_buffers() {
 void TGLPanel::release_context() {
     if (!context_) return;
     context_->makeCurrent(offscreen_.get());
-    frame_.reset();
+    delete_offscreen_frame();
     context_->doneCurrent();
     if (first_context == context_.get()) first_context = nullptr;
     context_.reset();
@@ -120,11 +147,15 @@ int TGLPanel::depth_bits() const {
 }
 
 QImage TGLPanel::read_offscreen_frame() {
-    if (!context_ || !frame_) return {};
+    if (!context_ || frame_.framebuffer == 0) return {};
     context_->makeCurrent(offscreen_.get());
-    QImage image = frame_->toImage();
+    QOpenGLFunctions* gl = context_->functions();
+    gl->glBindFramebuffer(GL_FRAMEBUFFER, frame_.framebuffer);
+    QImage image(frame_.width, frame_.height, QImage::Format_RGBA8888);
+    gl->glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    gl->glReadPixels(0, 0, frame_.width, frame_.height, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
     context_->doneCurrent();
-    return image;
+    return image.mirrored(false, true).convertToFormat(QImage::Format_RGB32);
 }
 
 void TGLPanel::exposeEvent(QExposeEvent*) {

@@ -14,7 +14,6 @@
 class QKeyEvent;
 class QOffscreenSurface;
 class QOpenGLContext;
-class QOpenGLFramebufferObject;
 
 namespace rw {
 
@@ -52,7 +51,14 @@ class TGLPanel : public QWindow, public ViewPanel {
 
     std::unique_ptr<QOpenGLContext> context_;
     std::unique_ptr<QOffscreenSurface> offscreen_;
-    std::unique_ptr<QOpenGLFramebufferObject> frame_;
+    // Renderbuffers, not textures: the texture names belong to the editor's textures.
+    struct OffscreenFrame {
+        unsigned framebuffer = 0, colour = 0, depth = 0;
+        int width = 0, height = 0;
+    };
+    void bind_offscreen_frame();
+    void delete_offscreen_frame();
+    OffscreenFrame frame_;
 };
 
 }  // namespace rw
