@@ -6,6 +6,8 @@ packages=(
     build-essential cmake ninja-build pkg-config git
     zlib1g-dev libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev
+    libgl1-mesa-dri libglx-mesa0 xvfb xauth
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "gl_session.h"
+#include "keep_gl_driver.h"
 
 namespace rw::test {
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     const char* display = std::getenv("DISPLAY");
     rw::test::g_display_available = display != nullptr && *display != '\0';
     if (!rw::test::g_display_available) qputenv("QT_QPA_PLATFORM", "offscreen");
+    rw::test::keep_gl_driver_loaded();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QGuiApplication app(argc, argv);
     return RUN_ALL_TESTS();
