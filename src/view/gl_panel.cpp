@@ -79,6 +79,9 @@ void TGLPanel::make_current() {
     if (!context_) return;
     if (on_screen()) {
         context_->makeCurrent(this);
+        // The offscreen frame may still be bound from a frame drawn before the window showed.
+        context_->functions()->glBindFramebuffer(GL_FRAMEBUFFER,
+                                                 context_->defaultFramebufferObject());
         return;
     }
     context_->makeCurrent(offscreen_.get());
