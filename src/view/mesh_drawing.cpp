@@ -1,7 +1,6 @@
 #include "view/mesh_drawing.h"
 
 #include "view/texture_corners.h"
-#include "view/texture_upload.h"
 
 namespace rw {
 
@@ -27,12 +26,11 @@ bool face_in_range(const MeshEntry& m, const MeshFace& f, int corners) {
 
 void draw_textured(GlCalls& gl, const Ttrlevel& level, const MeshEntry& m,
                    const std::vector<MeshFace>& faces, int corners, const MeshPlacement& p,
-                   bool linear_filter) {
+                   bool linear_filter, TextureBinder& binder) {
     for (const MeshFace& f : faces) {
         if (!face_in_range(m, f, corners)) continue;
         const int texture = f.texture & 0x0FFF;
-        gl.bind_texture(static_cast<uint32_t>(texture) + 1);
-        SetLinearFiltering(gl, linear_filter);
+        binder.bind(gl, static_cast<uint32_t>(texture) + 1, linear_filter);
         const TexCorners tc = object_tex_corners(level, texture);
         gl.begin(corners == 4 ? GlPrimitive::kQuads : GlPrimitive::kTriangles);
         for (int k = 0; k < corners; ++k) {
@@ -57,7 +55,8 @@ void draw_coloured(GlCalls& gl, const MeshEntry& m, const std::vector<MeshFace>&
 }  // namespace
 
 void draw_mesh(GlCalls& gl, const Tmesh_list& list, const Ttrlevel& level, int entry, double x,
-               double y, double z, double angle, double scale, bool centered, bool linear_filter) {
+               double y, double z, double angle, double scale, bool centered, bool linear_filter,
+               TextureBinder* binder) {
     if (entry < 0 || entry >= list.mesh_count || static_cast<size_t>(entry) >= list.meshes.size())
         return;
     if (scale == 0) return;
@@ -74,8 +73,10 @@ void draw_mesh(GlCalls& gl, const Tmesh_list& list, const Ttrlevel& level, int e
         gl.translate(x, y, z);
         gl.rotate(angle, 0, 1, 0);
     }
-    draw_textured(gl, level, m, m.tex_rects, 4, p, linear_filter);
-    draw_textured(gl, level, m, m.tex_tris, 3, p, linear_filter);
+    TextureBinder own_binder;
+    TextureBinder& b = binder != nullptr ? *binder : own_binder;
+    draw_textured(gl, level, m, m.tex_rects, 4, p, linear_filter, b);
+    draw_textured(gl, level, m, m.tex_tris, 3, p, linear_filter, b);
     gl.load_name(0);
     if (level.game_version < kTR4) {
         gl.set_texturing(false);

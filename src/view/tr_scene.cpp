@@ -4,7 +4,6 @@
 
 #include "view/mesh_drawing.h"
 #include "view/texture_corners.h"
-#include "view/texture_upload.h"
 
 namespace rw {
 
@@ -114,6 +113,7 @@ void tr_scene::DrawRoom(int n) {
     if (document == nullptr || n < 1 || n > std::min<int>(document->room_count, kMaxRooms)) return;
     const Room& room = document->room(n);
     const bool wireframe = render_mode == kWireframe;
+    binder_.reset();
     gl->polygon_mode_fill(!wireframe);
     gl->set_texturing(!wireframe);
     gl->shade_flat();
@@ -257,8 +257,7 @@ void tr_scene::draw_pass(const Room& room, int n, Pass pass) {
 }
 
 void tr_scene::bind(int32_t texture) {
-    gl->bind_texture(static_cast<uint32_t>(texture));
-    SetLinearFiltering(*gl, perspective_correction);
+    binder_.bind(*gl, static_cast<uint32_t>(texture), perspective_correction);
 }
 
 void tr_scene::draw_wall(const FaceSet& f, int32_t texture, Rgb colour, int first, int second,
@@ -410,8 +409,8 @@ void tr_scene::DrawOrnaments(int n) {
                 entry = mesh_list->pointer_to_mesh[pointer];
         }
         gl->load_name(static_cast<uint32_t>(kOrnamentPickBase + i));
-        draw_mesh(*gl, *mesh_list, level, entry, x, y, z, angle, 0.1, false,
-                  perspective_correction);
+        draw_mesh(*gl, *mesh_list, level, entry, x, y, z, angle, 0.1, false, perspective_correction,
+                  &binder_);
     }
 }
 

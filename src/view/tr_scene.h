@@ -13,6 +13,7 @@
 #include "levelfile/texture_table.h"
 #include "levelfile/trlevel.h"
 #include "view/gl_figure.h"
+#include "view/texture_binder.h"
 
 namespace rw {
 
@@ -77,6 +78,8 @@ class tr_scene : public tglfigure, public SceneState {
     void draw_grid(const Room& room);
     void draw_lara_marker(const Room& room);
     void bind(int32_t texture);
+
+    TextureBinder binder_;
 };
 
 }  // namespace rw
