@@ -95,7 +95,7 @@ void TForm1::FormCreate() {
     Panel1->OnMouseDown = [this](MouseButton b, ShiftState s, int x, int y) {
         Panel1MouseDown(b, s, x, y);
     };
-    Panel1->OnKeyDown = [this](QKeyEvent* e) { FormKeyDown(e->key(), e->modifiers()); };
+    Panel1->OnKeyDown = [this](QKeyEvent* e) { panel_key(e); };
 
     for (int i = 0; i < 2; ++i) {
         status_panels_[i] = new QLabel(this);
@@ -292,10 +292,23 @@ void TForm1::show_picked_name(int32_t name) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
-    FormKeyDown(event->key(), event->modifiers());
+    if (!FormKeyDown(event->key(), event->modifiers())) QMainWindow::keyPressEvent(event);
 }
 
-void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+void TForm1::panel_key(QKeyEvent* event) {
+    if (FormKeyDown(event->key(), event->modifiers())) return;
+    // The view is a window of its own inside the form, and a menu shortcut typed there does not
+    // always reach the menu: trigger the menu item it names.
+    const QKeySequence typed(event->keyCombination());
+    for (QAction* action : findChildren<QAction*>()) {
+        if (action->isEnabled() && action->shortcut() == typed) {
+            action->trigger();
+            return;
+        }
+    }
+}
+
+bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     (void)modifiers;
     switch (key) {
         case Qt::Key_PageUp:
@@ -312,7 +325,7 @@ void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
             break;
         case Qt::Key_Home:
             CenterCamera();
-            return;
+            return true;
         case Qt::Key_Plus:  // the keypad's or the main keyboard's
             viewport_.ZoomBy(kZoomStep, kZoomStep, kZoomStep);
             break;
@@ -320,9 +333,10 @@ void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
             viewport_.ZoomBy(-kZoomStep, -kZoomStep, -kZoomStep);
             break;
         default:
-            return;
+            return false;
     }
     viewport_.Redraw();
+    return true;
 }
 
 QString TForm1::status_text(int panel) const {

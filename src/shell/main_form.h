@@ -45,7 +45,8 @@ class TForm1 : public QMainWindow {
 
     // Handlers.
     void FormCreate();
-    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // True when the key was one of the view's keys.
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void Panel1MouseDown(MouseButton button, ShiftState shift, int x, int y);
     void OpenBase1Click();
     void CenterCamera();  // the room manager's "Center Camera"
@@ -68,6 +69,7 @@ class TForm1 : public QMainWindow {
 
   private:
     void create_menus();
+    void panel_key(QKeyEvent* event);
     void upload_solid_and_markers();
     void show_picked_name(int32_t name);
     void set_status(int panel, const QString& text);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
 #include <memory>
@@ -135,6 +136,24 @@ TEST_F(MainForm, KeysRotateZoomAndHomeCentresTheCameraAgain) {
     form.FormKeyDown(Qt::Key_Home, {});
     EXPECT_EQ(v.view_rotation, (Vec3{0, 0, 0}));
     EXPECT_DOUBLE_EQ(v.view_scale[0], scale);
+}
+
+TEST_F(MainForm, MenuShortcutsTypedInTheViewReachTheMenu) {
+    EditorOptions options;
+    options.project_path = write_project(dir, sample("sample.tr4"));
+    TForm1 form(options);
+    const struct {
+        Qt::Key key;
+        uint8_t mode;
+    } cases[] = {{Qt::Key_F6, kSolid}, {Qt::Key_F7, kTextured}, {Qt::Key_F5, kWireframe}};
+    for (const auto& c : cases) {
+        QKeyEvent press(QEvent::KeyPress, c.key, Qt::NoModifier);
+        form.panel().OnKeyDown(&press);
+        EXPECT_EQ(form.scene().render_mode, c.mode);
+    }
+    QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+    form.panel().OnKeyDown(&f2);
+    EXPECT_TRUE(form.scene().perspective_correction);
 }
 
 TEST_F(MainForm, AnUnreadableBaseLevelLeavesNoBaseLevelFile) {
