@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <memory>
+#include <set>
 
 #include "document/project_file.h"
 #include "levelfile/level_file.h"
@@ -61,6 +62,14 @@ double drawn_share(const QImage& image) {
     return static_cast<double>(drawn) / (image.width() * image.height());
 }
 
+int distinct_colours(const QImage& image) {
+    std::set<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            colours.insert(image.pixel(x, y));
+    return static_cast<int>(colours.size());
+}
+
 struct MainForm : testing::Test {
     void SetUp() override { REQUIRE_DISPLAY(); }
     test::TempDir dir;
@@ -85,23 +94,33 @@ TEST_F(MainForm, OpensTheProjectOnItsOwnBaseLevelAndShowsTheCurrentRoom) {
 TEST_F(MainForm, ShowsTheSampleProjectTexturedOnTheSampleOfEveryGameVersion) {
     const char* bases[] = {"sample.phd",     "sample.tub", "sample.tr2", "sample.trg",
                            "sample_tr3.tr2", "sample.tr4", "sample.trc"};
-    const std::string project = write_project(dir, sample("sample.tr4"));
     for (const char* base : bases) {
         SCOPED_TRACE(base);
         EditorOptions options;
-        options.project_path = project;
+        options.project_path = sample("sample.rmw");
         options.base_level = sample(base);
         options.neighbour = 2;
         TForm1 form(options);
         ASSERT_EQ(form.editor_state().base_level_file, sample(base));
         ASSERT_TRUE(form.base_level().is_loaded());
+        ASSERT_GE(form.document().room_count, 2);
         EXPECT_GE(form.base_view().panels[0].entry_count, 40);
         EXPECT_EQ(form.scene().neighbour_room, 2);
         form.SetRenderMode(kTextured);
         const QImage frame = form.panel().read_offscreen_frame();
         frame.save(QDir::current().filePath(QString("form_%1.png").arg(base)));
         EXPECT_GT(drawn_share(frame), 0.3);
+        // Textured faces show the base level's pictures, not the plain white of no texture.
+        EXPECT_GT(distinct_colours(frame), 100);
     }
+}
+
+TEST_F(MainForm, TheSampleProjectOpensOnItsOwnSampleBaseLevel) {
+    EditorOptions options;
+    options.project_path = sample("sample.rmw");
+    TForm1 form(options);
+    EXPECT_TRUE(form.base_level().is_loaded());
+    EXPECT_EQ(form.base_level().game_version, kTR4);
 }
 
 TEST_F(MainForm, ALeftClickShowsThePickedNameInTheStatusBar) {
