@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "keep_gl_driver.h"
+#include "gl_test_environment.h"
 
 namespace rw::test {
 bool g_display_available = false;
@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     rw::test::g_display_available = display != nullptr && *display != '\0';
     if (!rw::test::g_display_available) qputenv("QT_QPA_PLATFORM", "offscreen");
     rw::test::keep_gl_driver_loaded();
+    rw::test::draw_on_this_thread();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
