@@ -97,6 +97,14 @@ TEST_F(Scene, AClosedSectorShowsNoTopUnlessWireframeAndItHasARoomBelow) {
     EXPECT_EQ(tops(1, 5).size(), 1u);  // the floor; the ceiling stays hidden
 }
 
+TEST_F(Scene, AClosedSplitSectorShowsNeitherTriangle) {
+    Room& room = add_room(1, 1, 3);
+    room.sector(1, 1).floor_base = 3;
+    room.sector(1, 1).floor_split = 2;
+    draw();
+    EXPECT_TRUE(tops(1, 5).empty());
+}
+
 TEST_F(Scene, SolidModeDrawsEveryFaceWithTheSolidTexture) {
     step_room(*this);
     scene.render_mode = kSolid;
