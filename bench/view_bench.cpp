@@ -139,8 +139,9 @@ BENCHMARK(BM_UploadOnlyFloor)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
 
-// A 31 x 31 room of slopes, steps and split sectors, every face textured.
-void make_big_room(LevelDocument& doc) {
+// A 31 x 31 room of slopes, steps and split sectors, every face textured; the floors cycle
+// through `floor_textures` textures (1: the room's default everywhere).
+void make_big_room(LevelDocument& doc, int floor_textures) {
     doc.room_count = 1;
     doc.current_room = 1;
     Room& room = doc.room(1);
@@ -160,14 +161,14 @@ void make_big_room(LevelDocument& doc) {
             s.floor_split = static_cast<uint16_t>((c * r) % 3);
             s.floor_front = (c % 3) * 2;
             s.ceiling_base = (c + 2 * r) % 3;
-            s.floor_texture = s.floor_texture2 = 1 + (c * 31 + r) % 60;
+            s.floor_texture = s.floor_texture2 = 5 + (c * 31 + r) % floor_textures;
         }
     }
 }
 
 void BM_CompileRoomList(benchmark::State& state) {
     View& v = view();
-    make_big_room(*v.doc);
+    make_big_room(*v.doc, static_cast<int>(state.range(0)));
     v.scene.render_mode = kTextured;
     v.scene.CenterOnCurrentRoom();
     v.viewport.SetBoundsFromFigure(v.scene);
@@ -183,6 +184,8 @@ void BM_CompileRoomList(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CompileRoomList)
+    ->Arg(1)
+    ->Arg(60)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Repetitions(3)
@@ -216,7 +219,7 @@ BENCHMARK(BM_CompilePlainQuadsFloor)
 
 void BM_ReplayRoomFrame(benchmark::State& state) {
     View& v = view();
-    make_big_room(*v.doc);
+    make_big_room(*v.doc, static_cast<int>(state.range(0)));
     v.scene.render_mode = kTextured;
     v.viewport.Redraw();  // compiles the list once
     for (auto _ : state) {
@@ -226,6 +229,8 @@ void BM_ReplayRoomFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReplayRoomFrame)
+    ->Arg(1)
+    ->Arg(60)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Repetitions(3)
