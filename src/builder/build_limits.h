@@ -1,0 +1,30 @@
+#pragma once
+// What a document must keep within to be built: the capacities of the game's rooms, boxes and
+// floor data. Each check returns the refusal shown to the user, or nothing when the build can
+// go on.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "document/level_document.h"
+#include "levelfile/geometry_pool.h"
+
+namespace rw {
+
+using Refusal = std::optional<std::string>;
+
+// The document's own counts: rooms, grid sizes, portal views and ornaments.
+Refusal check_document_counts(const LevelDocument& doc);
+
+// What room n's mesh asked for against the room's capacities.
+Refusal check_room_geometry(int n, const room_geometry_needs& needs);
+
+// The boxes the level holds after room n against what its box numbers can address.
+Refusal check_box_count(int n, int32_t boxes, int32_t game_version);
+Refusal overlap_index_too_far(int n);
+
+// A sector chain of room n that would start beyond what fd_index addresses.
+std::string floor_data_full(int n);
+
+}  // namespace rw

@@ -1,0 +1,35 @@
+#pragma once
+// A document sector's floor and ceiling as four corner heights in blocks, the way every build
+// step sees them: a split kind other than 1 or 2 is a four-corner surface.
+
+#include <algorithm>
+#include <cstdint>
+
+#include "document/corner_heights.h"
+#include "document/level_document.h"
+
+namespace rw {
+
+inline uint16_t split_kind(uint16_t stored) {
+    return stored == 1 || stored == 2 ? stored : 0;
+}
+
+// Floor corners are heights above the room's bottom, in the corner order front-left,
+// front-right, back-right, back-left.
+Corners floor_corners(const Sector& s);
+// Ceiling corners are depths below the room's top.
+Corners ceiling_corners(const Sector& s);
+
+inline double highest(const Corners& c) {
+    return *std::max_element(c.begin(), c.end());
+}
+inline double lowest(const Corners& c) {
+    return *std::min_element(c.begin(), c.end());
+}
+
+// A sector is open when its floor stays below its ceiling everywhere.
+inline bool is_open(const Corners& floor, const Corners& ceiling, int32_t room_height) {
+    return highest(floor) < room_height - lowest(ceiling);
+}
+
+}  // namespace rw
