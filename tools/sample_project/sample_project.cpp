@@ -12,7 +12,8 @@ SampleProjectPaths sample_project_paths(const std::filesystem::path& folder, std
     const auto absolute = std::filesystem::absolute(folder).lexically_normal();
     const std::string base = std::string(stem) + std::string(extension);
     const std::string out = std::string(stem) + "_out" + std::string(extension);
-    return {(absolute / base).string(), (absolute / out).string()};
+    return {(absolute / base).string(), (absolute / out).string(),
+            (absolute / kSampleProjectScript).string()};
 }
 
 void FillSampleProject(LevelDocument& doc, const SampleProjectPaths& paths) {
@@ -23,6 +24,7 @@ void FillSampleProject(LevelDocument& doc, const SampleProjectPaths& paths) {
         "a courtyard over a flooded cistern, and a crypt.");
     doc.base_level_path.assign(paths.base_level_path);
     doc.new_level_path.assign(paths.new_level_path);
+    doc.script_path.assign(paths.script_path);
 
     make_entrance_hall(doc);
     make_gallery(doc);

@@ -14,14 +14,18 @@ namespace rw::samples {
 
 inline constexpr std::string_view kSampleProjectFile = "sample.rmw";
 
-// The game level files a sample project names: the base level it is textured from and the level
-// its build writes.
+inline constexpr std::string_view kSampleProjectScript = "sample_project.scp";
+
+// The files a sample project names: the base level it is textured from, the level its build
+// writes and the script its build compiles.
 struct SampleProjectPaths {
     std::string base_level_path;
     std::string new_level_path;
+    std::string script_path;
 };
 
-// Absolute paths of `<stem><extension>` (the base level) and `<stem>_out<extension>` in `folder`.
+// Absolute paths of `<stem><extension>` (the base level), `<stem>_out<extension>` and the
+// sample project script in `folder`.
 SampleProjectPaths sample_project_paths(const std::filesystem::path& folder,
                                         std::string_view stem = "sample",
                                         std::string_view extension = ".tr4");
