@@ -5,7 +5,7 @@
 
 namespace rw::info {
 
-enum class FileKind { kUnknown, kProject, kLevel };
+enum class FileKind { kUnknown, kProject, kLevel, kMeshFile };
 
 FileKind file_kind_of(const std::string& path);
 

@@ -4,6 +4,7 @@
 
 #include "file_kind.h"
 #include "level_info.h"
+#include "mesh_info.h"
 #include "project_info.h"
 
 namespace rw::info {
@@ -37,11 +38,13 @@ int run_rwinfo(const std::vector<std::string>& args, std::ostream& out, std::ost
                 return print_project_info(path, full, out, err);
             case FileKind::kLevel:
                 return print_level_info(path, full, out, err);
+            case FileKind::kMeshFile:
+                return print_mesh_info(path, full, out, err);
             case FileKind::kUnknown:
                 break;
         }
         err << "rwinfo: " << path
-            << ": unknown kind of file (known: .rmw, .phd, .tub, .tr2, .trg, .tr4, .trc)\n";
+            << ": unknown kind of file (known: .rmw, .phd, .tub, .tr2, .trg, .tr4, .trc, .msh)\n";
         return kUsage;
     } catch (const std::exception& e) {
         err << "rwinfo: " << e.what() << '\n';
