@@ -141,20 +141,27 @@ namespace {
 class ratio_reporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& run : runs)
-            times_[run.run_name.function_name +
-                   (run.run_name.args.empty() ? "" : "/" + run.run_name.args)] =
-                run.GetAdjustedRealTime();
+        // With repetitions, the median of the runs stands for the benchmark.
+        for (const auto& run : runs) {
+            if (!run.aggregate_name.empty() && run.aggregate_name != "median") continue;
+            const auto& name = run.run_name;
+            times_[name.function_name + (name.args.empty() ? "" : "/" + name.args)] = {
+                run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+        }
         ConsoleReporter::ReportRuns(runs);
     }
     void ratio(const char* label, const std::string& ours, const std::string& floor) const {
         const auto a = times_.find(ours), b = times_.find(floor);
         if (a == times_.end() || b == times_.end()) return;
-        std::printf("%-58s %6.3f\n", label, a->second / b->second);
+        std::printf("%-46s real %6.3f   cpu %6.3f\n", label, a->second.real / b->second.real,
+                    a->second.cpu / b->second.cpu);
     }
 
   private:
-    std::map<std::string, double> times_;
+    struct times {
+        double real, cpu;  // cpu counts the calling thread only
+    };
+    std::map<std::string, times> times_;
 };
 
 }  // namespace
@@ -164,7 +171,7 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     ratio_reporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nRatios measured in this run:\n");
+    std::printf("\nRatios measured in this run (cpu time counts the calling thread only):\n");
     reporter.ratio("TR4 load+save, one thread / zlib work", "BM_Tr4LoadSave/1", "BM_Tr4ZlibFloor");
     reporter.ratio("TR4 load+save, all cores / zlib work", "BM_Tr4LoadSave/0", "BM_Tr4ZlibFloor");
     reporter.ratio("TR4 speed-up of the concurrent chunks", "BM_Tr4LoadSave/1", "BM_Tr4LoadSave/0");

@@ -91,8 +91,9 @@ int load_from(Ttrlevel& level, const std::string& file_name, std::string* refusa
         level.report_progress(10);
     }
     // Until this load succeeds the instance holds no level: a failure part way must neither
-    // let the blocks be released again nor let a half-read level be written.
-    level.signature.clear();
+    // let the blocks be released again nor let a half-read level be written. Nothing of the
+    // level before may show through in forms the new file does not fill.
+    level.clear_contents();
 
     TZfile f;
     zf_assign(f, file_name);

@@ -116,6 +116,57 @@ void Ttrlevel::set_num_sample_indices(int32_t n) {
     resize_table(sample_indices, num_sample_indices, n);
 }
 
+void Ttrlevel::clear_contents() {
+    set_num_rooms(0);
+    set_num_floor_data(0);
+    set_num_mesh_data(0);
+    set_num_mesh_pointers(0);
+    resize_table(animations, num_animations, 0);
+    resize_table(animations4, num_animations, 0);
+    set_num_state_changes(0);
+    set_num_anim_dispatches(0);
+    set_num_anim_commands(0);
+    set_num_mesh_hierarchy(0);
+    set_num_frames(0);
+    set_num_moveables(0);
+    set_num_static_meshes(0);
+    set_num_object_textures(0);
+    set_num_sprite_textures(0);
+    set_num_sprite_sequences(0);
+    set_num_cameras(0);
+    set_num_flyby_cameras(0);
+    set_num_sound_sources(0);
+    set_num_boxes(0);
+    set_num_overlaps(0);
+    set_num_zones(0);
+    set_num_animated_textures(0);
+    set_num_items(0);
+    resize_table(cinematic_frames, num_ai_objects, 0);
+    resize_table(ai_objects, num_ai_objects, 0);
+    set_num_demo_data(0);
+    set_num_sound_details(0);
+    set_num_sample_indices(0);
+    release_blocks();
+
+    signature.clear();
+    version_word = 0;
+    game_version = 0;
+    num_room_textiles = num_obj_textiles = num_bump_textiles = 0;
+    textile32_size = textile32_packed = textile16_size = textile16_packed = 0;
+    misc_textile_size = misc_textile_packed = 0;
+    textile8_bytes = 0;
+    num_textiles = 0;
+    pre_room_word = 0;
+    tr5_header.fill(0);
+    tr5_level_size = tr5_level_size2 = 0;
+    tex_marker.fill(0);
+    spr_marker.fill(0);
+    light_map.fill(0);
+    palette.fill(0);
+    palette16.fill(0);
+    sound_map.fill(0);
+}
+
 void Ttrlevel::release_blocks() {
     textile8 = {};
     textile16 = {};

@@ -176,6 +176,10 @@ class Ttrlevel {
     }
     // Releases the raw texture and sample blocks of the level held.
     void release_blocks();
+    // Empties every table and field of the level held, as in a new instance, but keeps the
+    // gauge and the tables' memory for the next level. A level read after this holds nothing of
+    // the one before, also in the forms of other versions that its own file does not fill.
+    void clear_contents();
 };
 
 }  // namespace rw

@@ -116,5 +116,25 @@ TEST(LevelFileNames, Tr4LevelWrittenUnderTrcNameIsATr5FileWithBuiltLayerHeaders)
     EXPECT_EQ(room.num_x_sectors, 3);
 }
 
+TEST(LevelFileNames, Tr4LevelReadOverATr5LevelKeepsNothingOfItsLayersOrRecords) {
+    fixture_level tr5_spec;
+    tr5_spec.version = kTR5;
+    tr5_spec.rooms[0].tr5_records = 3;
+    const auto tr5 = level_file(tr5_spec);
+    const auto tr4 = fixture(kTR4);
+    auto level = std::make_unique<Ttrlevel>();
+    ASSERT_EQ(load_level_from_bytes(*level, "a.trc", tr5.data(), tr5.size()), kLoadOk);
+    ASSERT_EQ(load_level_from_bytes(*level, "b.tr4", tr4.data(), tr4.size()), kLoadOk);
+    EXPECT_EQ(level->rooms[0].num_tr5_records, 0);
+    EXPECT_TRUE(level->rooms[0].layer_headers.empty());
+
+    auto fresh = std::make_unique<Ttrlevel>();
+    ASSERT_EQ(load_level_from_bytes(*fresh, "b.tr4", tr4.data(), tr4.size()), kLoadOk);
+    std::vector<uint8_t> from_reused, from_fresh;
+    ASSERT_EQ(save_level_to_bytes(*level, "c.trc", from_reused), kSaveOk);
+    ASSERT_EQ(save_level_to_bytes(*fresh, "c.trc", from_fresh), kSaveOk);
+    EXPECT_TRUE(from_reused == from_fresh);
+}
+
 }  // namespace
 }  // namespace rw

@@ -48,6 +48,52 @@ TEST(LevelRefusals, WritingAnInstanceThatNeverLoadedALevelTouchesNoFile) {
     EXPECT_FALSE(std::filesystem::exists(dir.path("x.phd")));
 }
 
+TEST(LevelRefusals, LevelWhoseCountsDisagreeWithItsTablesIsNotWritten) {
+    struct Case {
+        const char* fault;
+        std::function<void(Ttrlevel&)> spoil;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"item_count_beyond_its_table", [](Ttrlevel& l) { l.num_items = 5; }, "items"},
+        {"room_vertex_count_over_capacity",
+         [](Ttrlevel& l) { l.rooms[1].num_vertices = kRoomMaxVertices + 1; }, "room 1: vertices"},
+        {"sector_grid_over_32_columns", [](Ttrlevel& l) { l.rooms[0].num_x_sectors = 33; },
+         "room 0: sector columns"},
+        {"zone_shorter_than_the_boxes", [](Ttrlevel& l) { l.zones[kZoneFly].resize(1); }, "zones"},
+        {"texture_bytes_not_matching_the_tiles", [](Ttrlevel& l) { l.textile8_bytes = 100; },
+         "texture tiles"},
+        {"samples_beyond_their_block", [](Ttrlevel& l) { l.samples_size = 1000; }, "samples"},
+    };
+    test::TempDir dir;
+    const auto bytes = fixture(kTR1);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fault);
+        auto level = std::make_unique<Ttrlevel>();
+        ASSERT_EQ(load(*level, kTR1, bytes), kLoadOk);
+        c.spoil(*level);
+        std::string refusal;
+        EXPECT_EQ(save_level(*level, dir.path("out.phd"), &refusal), kSaveInconsistent);
+        EXPECT_NE(refusal.find(c.reason), std::string::npos) << refusal;
+        EXPECT_EQ(refusal.rfind(kSaveInconsistentMessage, 0), 0u) << refusal;
+        EXPECT_FALSE(std::filesystem::exists(dir.path("out.phd")));
+    }
+}
+
+TEST(LevelRefusals, SaveIntoAFolderThatDoesNotExistRaisesWithThePath) {
+    test::TempDir dir;
+    const auto bytes = fixture(kTR1);
+    auto level = std::make_unique<Ttrlevel>();
+    ASSERT_EQ(load(*level, kTR1, bytes), kLoadOk);
+    const std::string path = dir.path("no/such/folder/out.phd");
+    try {
+        save_level(*level, path);
+        ADD_FAILURE() << "no error raised";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.path(), path);
+    }
+}
+
 TEST(LevelRefusals, MissingFileAndUnknownVersionWordHaveTheirOwnResults) {
     test::TempDir dir;
     auto level = std::make_unique<Ttrlevel>();

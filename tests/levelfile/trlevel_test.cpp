@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "recording_sinks.h"
+
 namespace rw {
 namespace {
 
@@ -108,6 +110,42 @@ TEST(Ttrlevel, NewRoomsAreAllZero) {
     EXPECT_EQ(level.rooms[1].num_vertices, 0);
     EXPECT_TRUE(level.rooms[1].layer_headers.empty());
     EXPECT_EQ(level.rooms[1].sectors[1023].fd_index, 0);
+}
+
+TEST(Ttrlevel, ClearedContentsAreThoseOfANewInstanceExceptTheGauge) {
+    test::RecordingProgress progress;
+    Ttrlevel level;
+    level.gauge = &progress;
+    level.game_version = kTR5;
+    level.signature = kLevelSignature;
+    level.version_word = kVersionWordTR4;
+    level.set_num_rooms(2);
+    level.set_num_items(3);
+    level.set_num_animations(4);
+    level.set_num_ai_objects(5);
+    level.set_num_zones(6);
+    level.textile32.assign(100, 1);
+    level.samples_size = 100;
+    level.sound_map[449] = 7;
+    level.tr5_header[31] = 1;
+    level.clear_contents();
+
+    EXPECT_FALSE(level.is_loaded());
+    EXPECT_EQ(level.game_version, 0);
+    EXPECT_EQ(level.version_word, 0u);
+    EXPECT_EQ(level.num_rooms, 0);
+    EXPECT_TRUE(level.rooms.empty());
+    EXPECT_EQ(level.num_items, 0);
+    EXPECT_TRUE(level.items.empty() && level.items1.empty());
+    EXPECT_EQ(level.num_animations, 0);
+    EXPECT_TRUE(level.animations4.empty());
+    EXPECT_TRUE(level.ai_objects.empty());
+    EXPECT_EQ(level.num_zones, 0);
+    EXPECT_TRUE(level.textile32.empty());
+    EXPECT_EQ(level.samples_size, 0);
+    EXPECT_EQ(level.sound_map[449], 0);
+    EXPECT_EQ(level.tr5_header[31], 0);
+    EXPECT_EQ(level.gauge, &progress);
 }
 
 TEST(Troom, SectorsAreAddressedByColumnAndRowFromOne) {
