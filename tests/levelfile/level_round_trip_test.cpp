@@ -4,6 +4,7 @@
 
 #include "level_cases.h"
 #include "level_fixture.h"
+#include "levelfile/concurrent.h"
 #include "levelfile/level_file.h"
 #include "temp_dir.h"
 
@@ -68,6 +69,26 @@ TEST_P(EveryVersion, LevelWrittenBackReadsAgainIntoTheSameCounts) {
     EXPECT_EQ(second->num_object_textures, 2);
     EXPECT_EQ(second->samples_size, first->samples_size);
     EXPECT_EQ(second->num_textiles, 1);
+}
+
+TEST(LevelWriter, ChunksDeflatedOnAllCoresGiveTheBytesOfOneThread) {
+    for (int32_t version : {kTR4, kTR5}) {
+        SCOPED_TRACE(version);
+        fixture_level spec;
+        spec.version = version;
+        spec.tiles = 2;
+        const auto input = level_file(spec);
+        const char* name = version == kTR4 ? "a.tr4" : "a.trc";
+        auto level = std::make_unique<Ttrlevel>();
+        ASSERT_EQ(load_level_from_bytes(*level, name, input.data(), input.size()), kLoadOk);
+        std::vector<uint8_t> serial, concurrent;
+        set_max_threads(1);
+        ASSERT_EQ(save_level_to_bytes(*level, name, serial), kSaveOk);
+        set_max_threads(4);
+        ASSERT_EQ(save_level_to_bytes(*level, name, concurrent), kSaveOk);
+        set_max_threads(0);
+        EXPECT_TRUE(concurrent == serial);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, EveryVersion, testing::ValuesIn(test::kVersionCases),
