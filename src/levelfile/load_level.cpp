@@ -73,7 +73,14 @@ bool names_a_file(const std::string& file_name) {
     return ::stat(file_name.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-int refuse(const Ttrlevel& level, int result, const std::string& message, std::string* refusal) {
+// A failed load leaves an empty instance, as a new one.
+void forget_level(Ttrlevel& level) {
+    level.clear_tables();
+    level.set_num_rooms(0);
+}
+
+int refuse(Ttrlevel& level, int result, const std::string& message, std::string* refusal) {
+    forget_level(level);
     if (refusal != nullptr) *refusal = message;
     level.report_progress(0);
     return result;
@@ -93,7 +100,8 @@ int load_from(Ttrlevel& level, const std::string& file_name, std::string* refusa
     // Until this load succeeds the instance holds no level: a failure part way must neither
     // let the blocks be released again nor let a half-read level be written. Nothing of the
     // level before may show through in forms the new file does not fill.
-    level.clear_contents();
+    const int32_t held_version = level.game_version;
+    level.clear_tables();
 
     TZfile f;
     zf_assign(f, file_name);
@@ -103,16 +111,19 @@ int load_from(Ttrlevel& level, const std::string& file_name, std::string* refusa
         level_reader in(bytes->data(), bytes->size());
         const uint32_t word = in.remaining() >= 4 ? in.u32("version word") : 0;
         if (!is_known_version_word(word)) {
-            level.version_word = 0;
             return refuse(level, kLoadUnknownVersion, kLoadUnknownVersionMessage, refusal);
         }
         level.version_word = word;
         level.game_version = game_version_for(word, file_name, 0);
+        // A room of the same version is filled again in every form its writer uses; one of
+        // another version would keep forms the new file does not fill.
+        if (level.game_version != held_version) level.set_num_rooms(0);
         read_level(in, level, file_name);
     } catch (const level_damage& e) {
         return refuse(level, kLoadDamaged, std::string(kLoadDamagedMessage) + ": " + e.what(),
                       refusal);
     } catch (...) {
+        forget_level(level);
         level.report_progress(0);
         throw;
     }

@@ -116,8 +116,7 @@ void Ttrlevel::set_num_sample_indices(int32_t n) {
     resize_table(sample_indices, num_sample_indices, n);
 }
 
-void Ttrlevel::clear_contents() {
-    set_num_rooms(0);
+void Ttrlevel::clear_tables() {
     set_num_floor_data(0);
     set_num_mesh_data(0);
     set_num_mesh_pointers(0);

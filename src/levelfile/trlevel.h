@@ -176,10 +176,12 @@ class Ttrlevel {
     }
     // Releases the raw texture and sample blocks of the level held.
     void release_blocks();
-    // Empties every table and field of the level held, as in a new instance, but keeps the
-    // gauge and the tables' memory for the next level. A level read after this holds nothing of
-    // the one before, also in the forms of other versions that its own file does not fill.
-    void clear_contents();
+    // Empties every table and field of the level held except the rooms, as in a new instance,
+    // but keeps the gauge and the tables' memory for the next level. A level read after this
+    // holds nothing of the one before, also in the forms of other versions that its own file
+    // does not fill. Rooms are large and are kept for the reader to fill again; it drops them
+    // first when the version changes.
+    void clear_tables();
 };
 
 }  // namespace rw

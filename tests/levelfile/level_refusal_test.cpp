@@ -136,6 +136,9 @@ TEST(LevelRefusals, FailedReloadLeavesNoLevelToWriteWhateverTheFailure) {
         ASSERT_EQ(load(*level, kTR4, good), kLoadOk);
         EXPECT_EQ(c.reload(*level), c.expected);
         EXPECT_FALSE(level->is_loaded());
+        EXPECT_EQ(level->num_rooms, 0);  // nothing of the old level or of the damaged one
+        EXPECT_EQ(level->num_items, 0);
+        EXPECT_TRUE(level->textile32.empty());
         EXPECT_EQ(c.reload(*level), c.expected);  // the blocks are not released a second time
         EXPECT_EQ(save_level(*level, dir.path("out.tr4")), kSaveNothingLoaded);
         EXPECT_FALSE(std::filesystem::exists(dir.path("out.tr4")));

@@ -112,7 +112,7 @@ TEST(Ttrlevel, NewRoomsAreAllZero) {
     EXPECT_EQ(level.rooms[1].sectors[1023].fd_index, 0);
 }
 
-TEST(Ttrlevel, ClearedContentsAreThoseOfANewInstanceExceptTheGauge) {
+TEST(Ttrlevel, ClearedTablesAreThoseOfANewInstanceWhileRoomsAndGaugeStay) {
     test::RecordingProgress progress;
     Ttrlevel level;
     level.gauge = &progress;
@@ -128,13 +128,12 @@ TEST(Ttrlevel, ClearedContentsAreThoseOfANewInstanceExceptTheGauge) {
     level.samples_size = 100;
     level.sound_map[449] = 7;
     level.tr5_header[31] = 1;
-    level.clear_contents();
+    level.clear_tables();
 
     EXPECT_FALSE(level.is_loaded());
     EXPECT_EQ(level.game_version, 0);
     EXPECT_EQ(level.version_word, 0u);
-    EXPECT_EQ(level.num_rooms, 0);
-    EXPECT_TRUE(level.rooms.empty());
+    EXPECT_EQ(level.num_rooms, 2);
     EXPECT_EQ(level.num_items, 0);
     EXPECT_TRUE(level.items.empty() && level.items1.empty());
     EXPECT_EQ(level.num_animations, 0);
