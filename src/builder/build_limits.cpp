@@ -36,17 +36,18 @@ Refusal check_document_counts(const LevelDocument& doc) {
                " rooms; a level holds at most " + std::to_string(kMaxRooms);
     }
     for (int n = 1; n <= doc.room_count; ++n) {
-        const Room& r = doc.room(n);
-        if (auto refusal = side_out_of_range(n, r.columns, "columns")) return refusal;
-        if (auto refusal = side_out_of_range(n, r.rows, "rows")) return refusal;
-        if (auto refusal = over(n, r.portal_view_count, "portal views", kMaxPortalViews)) {
-            return refusal;
-        }
-        if (auto refusal = over(n, r.ornament_count, "static meshes", kMaxOrnaments)) {
-            return refusal;
-        }
+        if (auto refusal = check_room_counts(n, doc.room(n))) return refusal;
     }
     return std::nullopt;
+}
+
+Refusal check_room_counts(int n, const Room& r) {
+    if (auto refusal = side_out_of_range(n, r.columns, "columns")) return refusal;
+    if (auto refusal = side_out_of_range(n, r.rows, "rows")) return refusal;
+    if (auto refusal = over(n, r.portal_view_count, "portal views", kMaxPortalViews)) {
+        return refusal;
+    }
+    return over(n, r.ornament_count, "static meshes", kMaxOrnaments);
 }
 
 Refusal check_room_geometry(int n, const room_geometry_needs& needs) {

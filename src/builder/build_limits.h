@@ -14,8 +14,10 @@ namespace rw {
 
 using Refusal = std::optional<std::string>;
 
-// The document's own counts: rooms, grid sizes, portal views and ornaments.
+// The document's own counts: rooms, and each room's as check_room_counts.
 Refusal check_document_counts(const LevelDocument& doc);
+// Room n's grid size, portal views and ornaments.
+Refusal check_room_counts(int n, const Room& room);
 
 // What room n's mesh asked for against the room's capacities.
 Refusal check_room_geometry(int n, const room_geometry_needs& needs);

@@ -72,6 +72,7 @@ tr_sector initial_sector(const Room& room, int c, int r) {
 
 Refusal build_room(Ttrlevel& level, LevelDocument& doc, int n, face_list& list, LogSink* log) {
     Room& room = doc.room(n);
+    if (auto refusal = check_room_counts(n, room)) return refusal;
     troom& game = level.rooms[static_cast<size_t>(n - 1)];
     setup_room_header(room, game);
 

@@ -16,8 +16,9 @@ void setup_room_header(const Room& room, troom& game);
 // The game sector (c, r) with its heights and the rooms above and below, before any floor data.
 tr_sector initial_sector(const Room& room, int c, int r);
 
-// Builds game room n (the level holds at least n rooms). Returns the refusal when the room
-// needs more than a game room or the floor data can hold; `list` is the work face list.
+// Builds game room n (the level holds at least n rooms). Returns the refusal when the room's
+// own counts are out of range or it needs more than a game room or the floor data can hold;
+// `list` is the work face list.
 Refusal build_room(Ttrlevel& level, LevelDocument& doc, int n, face_list& list, LogSink* log);
 
 }  // namespace rw

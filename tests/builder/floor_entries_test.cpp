@@ -29,7 +29,7 @@ struct SlopeCase {
     int8_t game_value;
 };
 
-TEST(FloorSlope, EntryCarriesTheSlantsAndTheFloorValueIsTheHighestCorner) {
+TEST(FloorSlope, EntryCarriesTheSlantsAndTheFloorValueIsTheHighestCornerInEveryVersion) {
     const SlopeCase cases[] = {
         {"front edge up 2", 0, 2, 0, 0, 0, 0xFE00, 122},
         {"left edge down 1 folds into the raise", 0, 0, 0, -1, 0, 0x0001, 124},
@@ -37,45 +37,49 @@ TEST(FloorSlope, EntryCarriesTheSlantsAndTheFloorValueIsTheHighestCorner) {
         {"both front and back edges down", 0, -2, -1, 0, 0, 0x0100, 125},
         {"left and right edges up alike", 0, 0, 0, 2, 2, 0x0000, 122},
     };
-    for (const auto& tc : cases) {
-        SCOPED_TRACE(tc.name);
-        MiddleSector m;
-        Sector& s = m.sector();
-        s.floor_raise = tc.raise;
-        s.floor_front = tc.front;
-        s.floor_back = tc.back;
-        s.floor_left = tc.left;
-        s.floor_right = tc.right;
-        m.prepare();
-        ASSERT_EQ(build_floor_slope(*m.level, m.doc->room(1), 1, 2, 2), InsertResult::kDone);
-        EXPECT_EQ(m.game().fd_index, 1);
-        EXPECT_EQ(test::floor_words_from(*m.level, 1),
-                  (std::vector<uint16_t>{0x8002, tc.data_word}));
-        EXPECT_EQ(m.game().floor, tc.game_value);
+    for (const int32_t version : kAllVersions) {
+        for (const auto& tc : cases) {
+            SCOPED_TRACE(testing::Message() << "version " << version << ": " << tc.name);
+            MiddleSector m(version);
+            Sector& s = m.sector();
+            s.floor_raise = tc.raise;
+            s.floor_front = tc.front;
+            s.floor_back = tc.back;
+            s.floor_left = tc.left;
+            s.floor_right = tc.right;
+            m.prepare();
+            ASSERT_EQ(build_floor_slope(*m.level, m.doc->room(1), 1, 2, 2), InsertResult::kDone);
+            EXPECT_EQ(m.game().fd_index, 1);
+            EXPECT_EQ(test::floor_words_from(*m.level, 1),
+                      (std::vector<uint16_t>{0x8002, tc.data_word}));
+            EXPECT_EQ(m.game().floor, tc.game_value);
+        }
     }
 }
 
-TEST(CeilingSlope, EntryCarriesTheSlantsAndTheCeilingValueIsTheLowestCorner) {
+TEST(CeilingSlope, EntryCarriesTheSlantsAndTheCeilingValueIsTheLowestCornerInEveryVersion) {
     const SlopeCase cases[] = {
         {"front edge down 2", 0, 2, 0, 0, 0, 0xFE00, 110},
         {"left edge down 3", 0, 0, 0, 3, 0, 0x0003, 111},
         {"right edge up 1 folds into the raise", 0, 0, 0, 0, -1, 0x0001, 108},
         {"lowered and sloped", 1, 0, 2, 0, 0, 0x0200, 111},
     };
-    for (const auto& tc : cases) {
-        SCOPED_TRACE(tc.name);
-        MiddleSector m;
-        Sector& s = m.sector();
-        s.ceiling_raise = tc.raise;
-        s.ceiling_front = tc.front;
-        s.ceiling_back = tc.back;
-        s.ceiling_left = tc.left;
-        s.ceiling_right = tc.right;
-        m.prepare();
-        ASSERT_EQ(build_ceiling_slope(*m.level, m.doc->room(1), 1, 2, 2), InsertResult::kDone);
-        EXPECT_EQ(test::floor_words_from(*m.level, 1),
-                  (std::vector<uint16_t>{0x8003, tc.data_word}));
-        EXPECT_EQ(m.game().ceiling, tc.game_value);
+    for (const int32_t version : kAllVersions) {
+        for (const auto& tc : cases) {
+            SCOPED_TRACE(testing::Message() << "version " << version << ": " << tc.name);
+            MiddleSector m(version);
+            Sector& s = m.sector();
+            s.ceiling_raise = tc.raise;
+            s.ceiling_front = tc.front;
+            s.ceiling_back = tc.back;
+            s.ceiling_left = tc.left;
+            s.ceiling_right = tc.right;
+            m.prepare();
+            ASSERT_EQ(build_ceiling_slope(*m.level, m.doc->room(1), 1, 2, 2), InsertResult::kDone);
+            EXPECT_EQ(test::floor_words_from(*m.level, 1),
+                      (std::vector<uint16_t>{0x8003, tc.data_word}));
+            EXPECT_EQ(m.game().ceiling, tc.game_value);
+        }
     }
 }
 

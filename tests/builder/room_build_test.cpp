@@ -99,5 +99,16 @@ TEST(BuildRoom, RefusesARoomWhoseFloorDataWouldStartBeyondWhatASectorAddresses) 
     EXPECT_EQ(*refusal, "Room 1 needs floor data beyond word 65535; a level holds no more");
 }
 
+TEST(BuildRoom, RefusesAGridLargerThanARoomHoldsBeforeTouchingIt) {
+    auto doc = test::empty_document();
+    test::add_room(*doc, {3, 3, 4, 0, 0, 1}).columns = 40;
+    auto level = test::empty_level(kTR4, 1);
+    auto list = std::make_unique<face_list>();
+    const Refusal refusal = build_room(*level, *doc, 1, *list, nullptr);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(*refusal, "Room 1 has 40 columns; a room has 1 to 32");
+    EXPECT_EQ(level->rooms[0].num_x_sectors, 0);
+}
+
 }  // namespace
 }  // namespace rw
