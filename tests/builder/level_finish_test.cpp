@@ -133,14 +133,17 @@ struct LaraLevel {
     std::unique_ptr<Ttrlevel> level;
 };
 
-TEST(LaraItem, ARoomBeyondTheRoomCountBecomesRoomOneInTheDocumentToo) {
-    LaraLevel l;
-    l.doc->lara_room = 7;
-    place_lara_inside(*l.doc, *l.level, nullptr);
-    add_lara_item(*l.level, *l.doc);
-    EXPECT_EQ(l.doc->lara_room, 1);
-    EXPECT_EQ(l.level->items1[0].room, 0);
-    EXPECT_EQ(l.level->items1[0].x, 2 * 1024 + 1024 + 512);
+TEST(LaraItem, ARoomBeyondTheRoomCountOrBelowOneBecomesRoomOneInTheDocumentToo) {
+    for (const int32_t room : {7, 0, -3}) {
+        SCOPED_TRACE(room);
+        LaraLevel l;
+        l.doc->lara_room = room;
+        place_lara_inside(*l.doc, *l.level, nullptr);
+        add_lara_item(*l.level, *l.doc);
+        EXPECT_EQ(l.doc->lara_room, 1);
+        EXPECT_EQ(l.level->items1[0].room, 0);
+        EXPECT_EQ(l.level->items1[0].x, 2 * 1024 + 1024 + 512);
+    }
 }
 
 TEST(LaraItem, StandsOnTheCentreOfHerSectorAtTheRoomsBottom) {
