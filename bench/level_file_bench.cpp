@@ -15,6 +15,7 @@
 #include "levelfile/concurrent.h"
 #include "levelfile/level_file.h"
 #include "levelfile/zfile.h"
+#include "ratio_reporter.h"
 #include "synthetic_level.h"
 
 namespace rw {
@@ -57,7 +58,14 @@ void BM_Tr4LoadSave(benchmark::State& state) {
     load_and_save(state, files().tr4, files().tr4_out);
     set_max_threads(0);
 }
-BENCHMARK(BM_Tr4LoadSave)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+// One iteration each: the median of five runs stands for them.
+BENCHMARK(BM_Tr4LoadSave)
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // The chunks of the TR4 file: inflated as read, deflated at level 9 as written.
 void BM_Tr4ZlibFloor(benchmark::State& state) {
@@ -85,7 +93,11 @@ void BM_Tr4ZlibFloor(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(BM_Tr4ZlibFloor)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Tr4ZlibFloor)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // ---- TR1: against reading and writing the file whole ----
 
@@ -135,49 +147,17 @@ BENCHMARK(BM_Tr1MemcpyFloor)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace
 }  // namespace rw
 
-namespace {
-
-// Prints each measured ratio after the table of times.
-class ratio_reporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        // With repetitions, the median of the runs stands for the benchmark.
-        for (const auto& run : runs) {
-            if (!run.aggregate_name.empty() && run.aggregate_name != "median") continue;
-            const auto& name = run.run_name;
-            times_[name.function_name + (name.args.empty() ? "" : "/" + name.args)] = {
-                run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void ratio(const char* label, const std::string& ours, const std::string& floor) const {
-        const auto a = times_.find(ours), b = times_.find(floor);
-        if (a == times_.end() || b == times_.end()) return;
-        std::printf("%-46s real %6.3f   cpu %6.3f\n", label, a->second.real / b->second.real,
-                    a->second.cpu / b->second.cpu);
-    }
-
-  private:
-    struct times {
-        double real, cpu;  // cpu counts the calling thread only
-    };
-    std::map<std::string, times> times_;
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    ratio_reporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nRatios measured in this run (cpu time counts the calling thread only):\n");
-    reporter.ratio("TR4 load+save, one thread / zlib work", "BM_Tr4LoadSave/1", "BM_Tr4ZlibFloor");
-    reporter.ratio("TR4 load+save, all cores / zlib work", "BM_Tr4LoadSave/0", "BM_Tr4ZlibFloor");
-    reporter.ratio("TR4 speed-up of the concurrent chunks", "BM_Tr4LoadSave/1", "BM_Tr4LoadSave/0");
-    reporter.ratio("TR1 load+save / file read+write", "BM_Tr1LoadSave", "BM_Tr1FileCopyFloor");
-    reporter.ratio("TR1 load+save in memory / two copies", "BM_Tr1LoadSaveInMemory",
-                   "BM_Tr1MemcpyFloor");
-    benchmark::Shutdown();
-    return 0;
+    return rw::bench::run_with_ratios(argc, argv, [](const rw::bench::RatioReporter& r) {
+        std::printf("\nRatios measured in this run (cpu time counts the calling thread only):\n");
+        r.print_ratio("TR4 load+save, one thread / zlib work", "BM_Tr4LoadSave/1",
+                      "BM_Tr4ZlibFloor");
+        r.print_ratio("TR4 load+save, all cores / zlib work", "BM_Tr4LoadSave/0",
+                      "BM_Tr4ZlibFloor");
+        r.print_ratio("TR4 speed-up of the concurrent chunks", "BM_Tr4LoadSave/1",
+                      "BM_Tr4LoadSave/0");
+        r.print_ratio("TR1 load+save / file read+write", "BM_Tr1LoadSave", "BM_Tr1FileCopyFloor");
+        r.print_ratio("TR1 load+save in memory / two copies", "BM_Tr1LoadSaveInMemory",
+                      "BM_Tr1MemcpyFloor");
+    });
 }

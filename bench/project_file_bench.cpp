@@ -12,8 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "bench_temp_folder.h"
 #include "document/editor_state.h"
 #include "document/project_file.h"
+#include "ratio_reporter.h"
 
 namespace {
 
@@ -80,18 +82,10 @@ std::vector<uint8_t> content_of(const rw::LevelDocument& doc) {
     return {f.buffer, f.buffer + f.size};
 }
 
-struct TempFolder {
-    TempFolder()
-        : path(std::filesystem::temp_directory_path() /
-               ("roomwright-bench-" + std::to_string(::getpid()))) {
-        std::filesystem::create_directories(path);
-    }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-    std::filesystem::path path;
-};
+using rw::bench::TempFolder;
 
 void BM_ProjectWriteAndRead(benchmark::State& state) {
-    const TempFolder folder;
+    const TempFolder folder("bench");
     const std::string file = (folder.path / "bench.rmw").string();
     auto loaded = std::make_unique<rw::LevelDocument>();
     for (auto _ : state) {
@@ -125,42 +119,17 @@ void BM_ZlibCompressAndUncompress(benchmark::State& state) {
 BENCHMARK(BM_ProjectWriteAndRead)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_ZlibCompressAndUncompress)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
-// Keeps the median real time of each benchmark so the ratio can be printed at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                medians[run.run_name.function_name] = {run.GetAdjustedRealTime(),
-                                                       run.GetAdjustedCPUTime()};
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    struct Times {
-        double real;
-        double cpu;
-    };
-    std::map<std::string, Times> medians;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto ours = reporter.medians.find("BM_ProjectWriteAndRead");
-    const auto floor = reporter.medians.find("BM_ZlibCompressAndUncompress");
-    if (ours != reporter.medians.end() && floor != reporter.medians.end()) {
-        const auto& a = ours->second;
-        const auto& b = floor->second;
+    return rw::bench::run_with_ratios(argc, argv, [](const rw::bench::RatioReporter& reporter) {
+        const auto ours = reporter.times("BM_ProjectWriteAndRead");
+        const auto floor = reporter.times("BM_ZlibCompressAndUncompress");
+        if (!ours || !floor) return;
         std::printf(
             "project write+read: real %.1f ms, cpu %.1f ms; zlib compress2(9)+uncompress: real "
             "%.1f ms, cpu %.1f ms; ratio real %.3f, cpu %.3f\n",
-            a.real, a.cpu, b.real, b.cpu, a.real / b.real, a.cpu / b.cpu);
-    }
-    benchmark::Shutdown();
-    return 0;
+            ours->real, ours->cpu, floor->real, floor->cpu, ours->real / floor->real,
+            ours->cpu / floor->cpu);
+    });
 }

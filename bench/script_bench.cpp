@@ -13,7 +13,9 @@
 #include <utility>
 #include <vector>
 
+#include "bench_temp_folder.h"
 #include "levelfile/level_file.h"
+#include "ratio_reporter.h"
 #include "script/script_compiler.h"
 
 namespace {
@@ -126,18 +128,10 @@ std::vector<uint8_t> sample_bytes() {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-struct TempFolder {
-    TempFolder()
-        : path(std::filesystem::temp_directory_path() /
-               ("roomwright-script-bench-" + std::to_string(::getpid()))) {
-        std::filesystem::create_directories(path);
-    }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-    std::filesystem::path path;
-};
+using rw::bench::TempFolder;
 
 void BM_LoadAndSaveSampleLevel(benchmark::State& state) {
-    const TempFolder folder;
+    const TempFolder folder("script-bench");
     const std::string out = (folder.path / "copy.tr4").string();
     rw::Ttrlevel level;
     for (auto _ : state) {
@@ -171,40 +165,16 @@ void BM_CompileScriptIntoSampleLevel(benchmark::State& state) {
 BENCHMARK(BM_LoadAndSaveSampleLevel)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_CompileScriptIntoSampleLevel)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
-// Keeps the median real and CPU times of each benchmark so the ratios can be printed at the
-// end. Writing a level waits for the disk, so its real time is far above its CPU time.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    struct Times {
-        double real, cpu;
-    };
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                medians[run.run_name.function_name] = {run.GetAdjustedRealTime(),
-                                                       run.GetAdjustedCPUTime()};
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, Times> medians;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto compile = reporter.medians.find("BM_CompileScriptIntoSampleLevel");
-    const auto files = reporter.medians.find("BM_LoadAndSaveSampleLevel");
-    if (compile != reporter.medians.end() && files != reporter.medians.end()) {
-        const auto [c, f] = std::pair(compile->second, files->second);
-        std::printf("compile %d lines: real %.2f ms, cpu %.2f ms\n", kScriptLines, c.real, c.cpu);
-        std::printf("load+save sample.tr4: real %.2f ms, cpu %.2f ms\n", f.real, f.cpu);
-        std::printf("ratio compile / (load+save): real %.3f, cpu %.3f\n", c.real / f.real,
-                    c.cpu / f.cpu);
-    }
-    benchmark::Shutdown();
-    return 0;
+    return rw::bench::run_with_ratios(argc, argv, [](const rw::bench::RatioReporter& reporter) {
+        const auto c = reporter.times("BM_CompileScriptIntoSampleLevel");
+        const auto f = reporter.times("BM_LoadAndSaveSampleLevel");
+        if (!c || !f) return;
+        std::printf("compile %d lines: real %.2f ms, cpu %.2f ms\n", kScriptLines, c->real, c->cpu);
+        std::printf("load+save sample.tr4: real %.2f ms, cpu %.2f ms\n", f->real, f->cpu);
+        std::printf("ratio compile / (load+save): real %.3f, cpu %.3f\n", c->real / f->real,
+                    c->cpu / f->cpu);
+    });
 }

@@ -111,9 +111,8 @@ void TGLViewport::SetProjection() {
     gl->viewport(0, 0, panel_->panel_width(), panel_->panel_height());
 }
 
-void TGLViewport::Paint() {
-    if (!context_ready_) return;
-    if (!picking_) panel_->make_current();
+// Clears the frame and sets up the camera and the view's own scale and rotation.
+void TGLViewport::BeginFrame() {
     gl->clear(clear_colour);
     gl->matrix_mode(GlMatrixMode::kProjection);
     gl->push_matrix();
@@ -124,6 +123,20 @@ void TGLViewport::Paint() {
     gl->rotate(view_rotation[0], 1, 0, 0);
     gl->rotate(view_rotation[1], 0, 1, 0);
     gl->rotate(view_rotation[2], 0, 0, 1);
+}
+
+void TGLViewport::EndFrame() {
+    gl->matrix_mode(GlMatrixMode::kModelView);
+    gl->pop_matrix();
+    gl->matrix_mode(GlMatrixMode::kProjection);
+    gl->pop_matrix();
+    gl->flush();
+}
+
+void TGLViewport::Paint() {
+    if (!context_ready_) return;
+    if (!picking_) panel_->make_current();
+    BeginFrame();
     if (list_built_ == 0) {
         gl->new_list(static_cast<uint32_t>(list_number_));
         gl->init_names();
@@ -134,11 +147,7 @@ void TGLViewport::Paint() {
     } else {
         gl->call_list(static_cast<uint32_t>(list_number_));
     }
-    gl->matrix_mode(GlMatrixMode::kModelView);
-    gl->pop_matrix();
-    gl->matrix_mode(GlMatrixMode::kProjection);
-    gl->pop_matrix();
-    gl->flush();
+    EndFrame();
     // A selection pass draws nothing visible, so it shows no frame.
     if (!picking_) panel_->swap_buffers();
     gl->flush();
@@ -153,27 +162,14 @@ void TGLViewport::Redraw() {
 void TGLViewport::BeginListPaint() {
     if (!context_ready_) return;
     panel_->make_current();
-    gl->clear(clear_colour);
-    gl->matrix_mode(GlMatrixMode::kProjection);
-    gl->push_matrix();
-    if (camera_ != nullptr) camera_->Apply(*gl);
-    gl->matrix_mode(GlMatrixMode::kModelView);
-    gl->push_matrix();
-    gl->scale(view_scale[0], view_scale[1], view_scale[2]);
-    gl->rotate(view_rotation[0], 1, 0, 0);
-    gl->rotate(view_rotation[1], 0, 1, 0);
-    gl->rotate(view_rotation[2], 0, 0, 1);
+    BeginFrame();
     gl->new_list(static_cast<uint32_t>(list_number_));
 }
 
 void TGLViewport::EndListPaint() {
     if (!context_ready_) return;
     gl->end_list();
-    gl->matrix_mode(GlMatrixMode::kModelView);
-    gl->pop_matrix();
-    gl->matrix_mode(GlMatrixMode::kProjection);
-    gl->pop_matrix();
-    gl->flush();
+    EndFrame();
     panel_->swap_buffers();
     gl->flush();
     panel_->done_current();

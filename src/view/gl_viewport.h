@@ -84,6 +84,8 @@ class TGLViewport {
 
   private:
     void perspective();
+    void BeginFrame();
+    void EndFrame();
 
     ViewPanel* panel_ = nullptr;
     bool context_ready_ = false;

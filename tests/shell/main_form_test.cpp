@@ -12,18 +12,12 @@
 #include <set>
 
 #include "document/project_file.h"
+#include "gl_test_environment.h"
 #include "levelfile/level_file.h"
 #include "temp_dir.h"
 
-namespace rw::test {
-extern bool g_display_available;
-}  // namespace rw::test
-
 namespace rw {
 namespace {
-
-#define REQUIRE_DISPLAY() \
-    if (!::rw::test::g_display_available) GTEST_SKIP() << "no display for OpenGL"
 
 // A project of two rooms side by side whose floors carry textures 1 to 3 of the base level.
 std::string write_project(const test::TempDir& dir, const std::string& base_level) {

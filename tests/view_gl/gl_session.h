@@ -7,16 +7,12 @@
 #include <cmath>
 #include <memory>
 
+#include "gl_test_environment.h"
 #include "view/gl_panel.h"
 #include "view/gl_viewport.h"
 #include "view/tr_scene.h"
 
 namespace rw::test {
-
-extern bool g_display_available;
-
-#define REQUIRE_DISPLAY() \
-    if (!::rw::test::g_display_available) GTEST_SKIP() << "no display for OpenGL"
 
 struct GlSession {
     explicit GlSession(int width = 400, int height = 300) {

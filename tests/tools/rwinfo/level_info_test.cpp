@@ -7,6 +7,7 @@
 
 #include "mini_json.h"
 #include "rwinfo.h"
+#include "rwinfo_outcome.h"
 #include "temp_dir.h"
 
 namespace rw::info {
@@ -15,17 +16,8 @@ namespace {
 using test::Json;
 using test::JsonParser;
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int code = run_rwinfo(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using test::Outcome;
+using test::run;
 
 std::string sample(const std::string& file) {
     return std::string(RW_SAMPLES_DIR) + "/" + file;

@@ -8,6 +8,7 @@
 #include "byte_builder.h"
 #include "mini_json.h"
 #include "rwinfo.h"
+#include "rwinfo_outcome.h"
 #include "temp_dir.h"
 
 namespace rw::info {
@@ -17,17 +18,8 @@ using test::ByteBuilder;
 using test::Json;
 using test::JsonParser;
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int code = run_rwinfo(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using test::Outcome;
+using test::run;
 
 // A TR4 mesh file of two rooms (two vertices and a rectangle; nothing) and a zone block that
 // gives `zone_count` entries in each of its five arrays and holds `zone_bytes` bytes of them.

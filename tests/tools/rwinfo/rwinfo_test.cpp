@@ -10,6 +10,7 @@
 #include "document/editor_state.h"
 #include "document/project_file.h"
 #include "mini_json.h"
+#include "rwinfo_outcome.h"
 #include "temp_dir.h"
 
 namespace rw::info {
@@ -18,18 +19,8 @@ namespace {
 using test::Json;
 using test::JsonParser;
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = run_rwinfo(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using test::Outcome;
+using test::run;
 
 // Two rooms with odd bytes in the texts and every list in use.
 std::unique_ptr<LevelDocument> two_room_document() {
