@@ -183,11 +183,10 @@ class RoomMesher {
         return result;
     }
 
-    // A skirt piece between a surface's whole-block base and its corners. A piece without
-    // height at either end (a surface lying on its base) would only be a degenerate face.
+    // A skirt piece between a surface's whole-block base and its corners. A surface lying on
+    // its base still gets one: flat, without area, never seen, but counted like any face.
     void push_skirt(int c, int r, const Edge& e, int64_t base, int64_t rise_start, int64_t rise_end,
                     int direction) {
-        if (rise_start == 0 && rise_end == 0) return;
         if (direction < 0) {
             push_wall(c, r, *e.side, base - rise_start, base - rise_end, base, base, e.texture);
         } else {

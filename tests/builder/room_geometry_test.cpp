@@ -70,7 +70,8 @@ TEST(BlockWalls, ANeighbourOneOrTwoBlocksLowerGetsThatManyWallFacesOnTheSharedSi
         auto doc = two_sectors(2, 2 - drop);
         Mesh mesh(*doc);
         const auto walls = mesh.with_texture(test::kFloorWallTexture);
-        ASSERT_EQ(walls.size(), static_cast<size_t>(drop));
+        // The block walls, then the flat skirt of the floor lying on its base (see Skirts).
+        ASSERT_EQ(walls.size(), static_cast<size_t>(drop) + 1);
         for (int k = 0; k < drop; ++k) {
             // Whole blocks from the lower floor up, on the right edge of sector (1, 1).
             const auto bottom = static_cast<int16_t>(kBottom - (2 - drop + k) * 1024);
@@ -79,6 +80,7 @@ TEST(BlockWalls, ANeighbourOneOrTwoBlocksLowerGetsThatManyWallFacesOnTheSharedSi
                       (Quad{Corner{1024, top, 0}, Corner{1024, top, 1024},
                             Corner{1024, bottom, 1024}, Corner{1024, bottom, 0}}));
         }
+        EXPECT_EQ(mesh.needs.rectangles, drop + 4) << "the walls, two floors, two ceilings";
     }
 }
 
@@ -101,11 +103,29 @@ TEST(Skirts, ARaisedFloorGetsTheBlockWallAndAPieceUpToItsSurface) {
                     Corner{1024, kBottom - 1024, 1024}, Corner{1024, kBottom - 1024, 0}}));
 }
 
-TEST(Skirts, AFloorLyingOnItsWholeBlockBaseMakesNoEmptySkirt) {
+TEST(Skirts, AFloorLyingOnItsWholeBlockBaseGetsAFlatSkirtThatBecomesATriangle) {
     auto doc = two_sectors(2, 1);
     Mesh mesh(*doc);
-    EXPECT_EQ(mesh.with_texture(test::kFloorWallTexture).size(), 1u);
-    EXPECT_EQ(mesh.needs.triangles, 0);
+    const auto walls = mesh.with_texture(test::kFloorWallTexture);
+    ASSERT_EQ(walls.size(), 2u);
+    // Bottom and top both on the floor's base, two blocks up: corner 3 repeats corner 2.
+    constexpr int16_t kBase = kBottom - 2 * 1024;
+    EXPECT_EQ(walls[1].corners, (Quad{Corner{1024, kBase, 0}, Corner{1024, kBase, 1024},
+                                      Corner{1024, kBase, 1024}, Corner{1024, kBase, 0}}));
+    EXPECT_EQ(mesh.needs.triangles, 1);
+    EXPECT_EQ(mesh.needs.rectangles, 5);  // the block wall, two floors, two ceilings
+}
+
+TEST(Skirts, ACeilingHangingAtItsWholeBlockBaseGetsAFlatSkirtToo) {
+    auto doc = two_sectors(0, 0);
+    doc->room(1).sector(1, 1).ceiling_base = 1;
+    Mesh mesh(*doc);
+    const auto walls = mesh.with_texture(test::kCeilingWallTexture);
+    ASSERT_EQ(walls.size(), 2u);
+    constexpr int16_t kBase = kTop + 1024;
+    EXPECT_EQ(walls[1].corners, (Quad{Corner{1024, kBase, 0}, Corner{1024, kBase, 1024},
+                                      Corner{1024, kBase, 1024}, Corner{1024, kBase, 0}}));
+    EXPECT_EQ(mesh.needs.triangles, 1);
 }
 
 TEST(CeilingWalls, ALowerCeilingHangsWholeBlocksAndItsSkirtFromTheNeighboursCeiling) {
@@ -237,7 +257,8 @@ TEST(Capacity, ATallWallBeyondTheFaceListIsCountedWithoutBeingMade) {
     room.sector(1, 1).floor_base = 59000;
     Mesh mesh(*doc);
     EXPECT_EQ(mesh.list->count, kFaceListCapacity);
-    EXPECT_EQ(mesh.needs.faces, 59000 + 2 + 2);  // the walls, two floors, two ceilings
+    // The block walls and the flat skirt, two floors, two ceilings.
+    EXPECT_EQ(mesh.needs.faces, 59000 + 1 + 2 + 2);
 }
 
 }  // namespace
