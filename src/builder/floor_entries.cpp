@@ -139,7 +139,7 @@ InsertResult build_floor_slope(Ttrlevel& level, const Room& room, int n, int c, 
     if (s.floor_front == 0 && s.floor_back == 0 && s.floor_left == 0 && s.floor_right == 0) {
         return InsertResult::kDone;
     }
-    if (split_kind(s.floor_split) != 0) return InsertResult::kDone;
+    if (s.floor_split != 0) return InsertResult::kDone;
     const Slope sl = fold_negative_edges(s.floor_raise, s.floor_front, s.floor_back, s.floor_left,
                                          s.floor_right);
     const int8_t x_slant = signed8(sl.right - sl.left);
@@ -160,7 +160,7 @@ InsertResult build_ceiling_slope(Ttrlevel& level, const Room& room, int n, int c
         s.ceiling_right == 0) {
         return InsertResult::kDone;
     }
-    if (split_kind(s.ceiling_split) != 0) return InsertResult::kDone;
+    if (s.ceiling_split != 0) return InsertResult::kDone;
     const Slope sl = fold_negative_edges(s.ceiling_raise, s.ceiling_front, s.ceiling_back,
                                          s.ceiling_left, s.ceiling_right);
     const int8_t x_slant = signed8(sl.left - sl.right);

@@ -224,7 +224,8 @@ class RoomMesher {
         const auto p = surface(c, r, own, bottom_, -1);
         const int64_t t1 = first_texture(c, r, s, s.floor_texture);
         const int64_t t2 = face_texture(s.floor_texture2);
-        switch (split_kind(s.floor_split)) {
+        // A stored split kind the editor never makes shows no surface, as in the editor's view.
+        switch (s.floor_split) {
             case 0:
                 push({p[3], p[2], p[1], p[0]}, t1);
                 break;
@@ -232,9 +233,11 @@ class RoomMesher {
                 push({p[3], p[2], p[0], p[3]}, t1);
                 push({p[2], p[1], p[0], p[2]}, t2);
                 break;
-            default:
+            case 2:
                 push({p[3], p[1], p[0], p[3]}, t1);
                 push({p[3], p[2], p[1], p[3]}, t2);
+                break;
+            default:
                 break;
         }
     }
@@ -272,7 +275,7 @@ class RoomMesher {
             push(q, texture);
             if (both_sides) push({q[3], q[2], q[1], q[0]}, texture);
         };
-        switch (split_kind(s.ceiling_split)) {
+        switch (s.ceiling_split) {
             case 0:
                 ceiling_face({p[0], p[1], p[2], p[3]}, t1);
                 break;
@@ -280,9 +283,11 @@ class RoomMesher {
                 ceiling_face({p[0], p[2], p[3], p[0]}, t1);
                 ceiling_face({p[0], p[1], p[2], p[0]}, t2);
                 break;
-            default:
+            case 2:
                 ceiling_face({p[0], p[1], p[3], p[0]}, t1);
                 ceiling_face({p[1], p[2], p[3], p[1]}, t2);
+                break;
+            default:
                 break;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 // A document sector's floor and ceiling as four corner heights in blocks, the way every build
-// step sees them: a split kind other than 1 or 2 is a four-corner surface.
+// step sees them. A stored split kind other than 1 or 2 has the corners of a four-corner
+// surface, so that the walls beside it are defined; it gets neither a face nor a slope.
 
 #include <algorithm>
 #include <cstdint>

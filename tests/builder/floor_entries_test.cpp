@@ -96,6 +96,24 @@ TEST(FloorSlope, FlatAndSplitSurfacesGetNoSlopeEntry) {
     EXPECT_EQ(m.game().floor, 121);
 }
 
+TEST(FloorSlope, AnySplitKindOtherThanZeroLeavesTheSlopeOut) {
+    // Kinds 1 and 2 are triangle pairs; a stored kind the editor never makes is not a
+    // four-corner surface either.
+    for (const uint16_t kind : {1, 2, 3, 0xFFFF}) {
+        SCOPED_TRACE(testing::Message() << "kind " << kind);
+        MiddleSector m(kTR2);
+        Sector& s = m.sector();
+        s.floor_split = s.ceiling_split = kind;
+        s.floor_left = s.ceiling_right = 2;
+        m.prepare();
+        build_floor_slope(*m.level, m.doc->room(1), 1, 2, 2);
+        build_ceiling_slope(*m.level, m.doc->room(1), 1, 2, 2);
+        EXPECT_EQ(m.level->num_floor_data, 1);
+        EXPECT_EQ(m.game().floor, 124);
+        EXPECT_EQ(m.game().ceiling, 108);
+    }
+}
+
 struct SplitCase {
     const char* name;
     uint16_t kind;

@@ -185,6 +185,18 @@ TEST(Surfaces, SplitFloorsAndCeilingsAreTwoTrianglesWithTheirOwnTextures) {
     EXPECT_EQ(mesh.game.num_triangles, 4);
 }
 
+TEST(Surfaces, AStoredSplitKindBeyondTwoMakesNoSurfaceButKeepsItsWalls) {
+    auto doc = two_sectors(1, 0);
+    Sector& s = doc->room(1).sector(1, 1);
+    s.floor_split = 3;
+    s.ceiling_split = 7;
+    Mesh mesh(*doc);
+    EXPECT_EQ(mesh.with_texture(test::kFloorTexture).size(), 1u) << "only the neighbour's";
+    EXPECT_EQ(mesh.with_texture(test::kCeilingTexture).size(), 1u);
+    // The block wall and the flat skirt down to the neighbour one block lower.
+    EXPECT_EQ(mesh.with_texture(test::kFloorWallTexture).size(), 2u);
+}
+
 TEST(Surfaces, AWaterCeilingUnderTheRoomAboveIsMadeFromBothSides) {
     auto doc = test::empty_document();
     Room& room = test::add_room(*doc, {1, 1, 4, 0, 0, 1});
