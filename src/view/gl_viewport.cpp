@@ -201,7 +201,9 @@ void TGLViewport::FitToBounds() {
     drag_.rotating = false;
     drag_.zooming = false;
     drag_.rotation_at_start = {0, 0};
-    if (camera_ != nullptr) drag_.camera_at_start = {camera_->GetX(), camera_->GetY()};
+    if (camera_ != nullptr)
+        drag_.camera_at_start = {static_cast<double>(camera_->GetX()),
+                                 static_cast<double>(camera_->GetY())};
     drag_.scale_at_start = view_scale;
     last_x_ = last_y_ = 0;
 }
@@ -305,7 +307,9 @@ void TGLViewport::PanelMouseUp(MouseButton, ShiftState, int, int) {
     drag_.rotating = false;
     drag_.zooming = false;
     drag_.rotation_at_start = {view_rotation[0], view_rotation[1]};
-    if (camera_ != nullptr) drag_.camera_at_start = {camera_->GetX(), camera_->GetY()};
+    if (camera_ != nullptr)
+        drag_.camera_at_start = {static_cast<double>(camera_->GetX()),
+                                 static_cast<double>(camera_->GetY())};
 }
 
 }  // namespace rw
