@@ -30,6 +30,11 @@ int grid_columns(const Room& room) {
 int grid_rows(const Room& room) {
     return std::min<int>(room.rows, kGridSize);
 }
+// The place of grid line `k` (from 1) of a room at `pos`: a stored position may lie at the end of
+// the int32 range, so the sum is made in doubles.
+double place(int32_t pos, int32_t k) {
+    return static_cast<double>(pos) + k - 1;
+}
 bool in_grid(int c, int r) {
     return c >= 1 && c <= kGridSize && r >= 1 && r <= kGridSize;
 }
@@ -248,9 +253,9 @@ void tr_scene::draw_pass(const Room& room, int n, Pass pass) {
 
             gl->load_name(static_cast<uint32_t>(is_scene ? sector_pick_name(c, r, room.rows)
                                                          : kNeighbourPickName));
-            const double x = room.pos_x + c - 1.0;
+            const double x = place(room.pos_x, c);
             const double y = floor ? room.pos_y : static_cast<double>(room.pos_y) + room.height;
-            const double z = -(room.pos_z + r - 1.0);
+            const double z = -place(room.pos_z, r);
             DrawFaces(f, floor ? s.floor_split : s.ceiling_split, x, y, z);
         }
     }
@@ -375,8 +380,8 @@ void tr_scene::DrawOrnaments(int n) {
     for (int i = 1; i <= count; ++i) {
         const Ornament& o = room.ornaments[static_cast<size_t>(i - 1)];
         if (!in_grid(o.column, o.row)) continue;
-        double x = room.pos_x + o.column - 1.0;
-        double z = -(room.pos_z + o.row - 1.0);
+        double x = place(room.pos_x, o.column);
+        double z = -place(room.pos_z, o.row);
         const double y =
             room.pos_y + highest(floor_corners(room.sector(o.column, o.row))) + o.lift / 4.0;
         switch (o.alignment) {
@@ -510,7 +515,7 @@ void tr_scene::draw_lara_marker(const Room& room) {
     gl->polygon_mode_fill(true);
     gl->set_texturing(false);
     gl->shade_flat();
-    const double x = room.pos_x + column - 1.0, z = -(room.pos_z + row - 1.0);
+    const double x = place(room.pos_x, column), z = -place(room.pos_z, row);
     const double y = room.pos_y + highest(floor_corners(room.sector(column, row)));
     gl->load_name(static_cast<uint32_t>(sector_pick_name(column, row, room.rows)));
     const Vertex apex{x + 0.5, y + 0.5, z - 0.5};

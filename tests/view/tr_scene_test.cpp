@@ -419,6 +419,32 @@ TEST_F(OrnamentScene, AnUnknownMeshKindOrAnOrnamentOffTheGridIsSafe) {
     EXPECT_EQ(gl.count_calls("translate"), 2u);
 }
 
+TEST_F(OrnamentScene, ARoomAtTheEndOfTheCoordinateRangeIsDrawnWhereItLies) {
+    // Positions are taken as stored: sector, ornament and Lara places are sums beyond int32.
+    constexpr int32_t kFar = INT32_MAX;
+    Room& room = add_room(2, 2, 4, kFar, 0, kFar);
+    add_ornament(room, 0, 2, 2);
+    doc->lara_room = 1, doc->lara_column = 2, doc->lara_row = 2;
+    scene.hide_grids = false;
+    draw();
+    const double far = kFar;
+    const auto floor = tops(static_cast<uint32_t>(sector_pick_name(2, 2, 2)), 0);
+    ASSERT_FALSE(floor.empty());
+    double min_x = floor[0].vertices[0].x, min_z = floor[0].vertices[0].z;
+    for (const auto& v : floor[0].vertices)
+        min_x = std::min(min_x, v.x), min_z = std::min(min_z, v.z);
+    EXPECT_EQ(min_x, far + 1);
+    EXPECT_EQ(min_z, -(far + 2));
+    char translate[80];
+    std::snprintf(translate, sizeof translate, "translate %g %g %g", far + 1.5, 0.0, -(far + 1.5));
+    EXPECT_EQ(gl.count_calls(translate), 1u);
+    const auto marker = std::find_if(gl.primitives.begin(), gl.primitives.end(), [](const auto& p) {
+        return p.kind == GlPrimitive::kTriangles && p.name == 4u;
+    });
+    ASSERT_NE(marker, gl.primitives.end());
+    EXPECT_EQ(marker->vertices[0].x, far + 1.5);
+}
+
 TEST_F(Scene, CenterOnCurrentRoomPlacesTheRoomsMiddleAtTheOrigin) {
     add_room(4, 6, 3, 10, 2, 20);
     scene.CenterOnCurrentRoom();
