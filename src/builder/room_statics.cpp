@@ -32,7 +32,8 @@ bool place_room_static(Ttrlevel& level, int n, const StaticPlacement& p) {
             break;
     }
     const int64_t y = (int64_t{sector->floor} - p.height) * kClick;
-    const auto rotation = static_cast<uint16_t>((p.rotation * 32 & 0xFF) << 8);
+    // Only the low bits of the stored eighths count: a whole turn is 256 of the game's units.
+    const auto rotation = static_cast<uint16_t>((int64_t{p.rotation} * 32 & 0xFF) << 8);
 
     const auto k = static_cast<size_t>(room.num_room_statics++);
     if (level.game_version <= kTUB) {

@@ -59,6 +59,22 @@ TEST(RoomStatics, AlignmentMovesTheMeshHalfABlockFromTheSectorsCentre) {
     }
 }
 
+TEST(RoomStatics, ARotationOfAnyStoredSizeTurnsByItsEighthsModuloAWholeTurn) {
+    struct Case {
+        int32_t rotation;
+        uint16_t stored;
+    };
+    for (const Case tc : {Case{11, 0x6000}, Case{-1, 0xE000}, Case{INT32_MAX, 0xE000},
+                          Case{INT32_MIN, 0x0000}, Case{INT32_MIN + 5, 0xA000}}) {
+        SCOPED_TRACE(tc.rotation);
+        StaticsRoom room;
+        room.add(0).rotation = tc.rotation;
+        room.build();
+        ASSERT_EQ(room.game().num_room_statics, 1);
+        EXPECT_EQ(room.game().room_statics[0].rotation, tc.stored);
+    }
+}
+
 TEST(RoomStatics, IntensityFormDependsOnTheGameVersion) {
     for (const int32_t version : test::kAllVersions) {
         SCOPED_TRACE(testing::Message() << "version " << version);
