@@ -1,5 +1,7 @@
 #include "builder/build_limits.h"
 
+#include <utility>
+
 #include "builder/boxes.h"
 #include "levelfile/troom.h"
 #include "script/floor_data.h"
@@ -37,6 +39,7 @@ Refusal check_document_counts(const LevelDocument& doc) {
     }
     for (int n = 1; n <= doc.room_count; ++n) {
         if (auto refusal = check_room_counts(n, doc.room(n))) return refusal;
+        if (auto refusal = check_room_links(n, doc.room(n), doc.room_count)) return refusal;
     }
     return std::nullopt;
 }
@@ -48,6 +51,23 @@ Refusal check_room_counts(int n, const Room& r) {
         return refusal;
     }
     return over(n, r.ornament_count, "static meshes", kMaxOrnaments);
+}
+
+Refusal check_room_links(int n, const Room& r, int room_count) {
+    for (int c = 1; c <= r.columns && c <= kGridSize; ++c) {
+        for (int row = 1; row <= r.rows && row <= kGridSize; ++row) {
+            const Sector& s = r.sector(c, row);
+            const std::pair<uint8_t, const char*> links[] = {
+                {s.room_side, "at its side"}, {s.room_above, "above"}, {s.room_below, "below"}};
+            for (const auto& [joined, where] : links) {
+                if (joined <= room_count) continue;
+                return room(n) + " (column " + std::to_string(c) + ", row " + std::to_string(row) +
+                       ") joins room " + std::to_string(joined) + " " + where + "; the level has " +
+                       std::to_string(room_count) + " rooms";
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 Refusal check_room_geometry(int n, const room_geometry_needs& needs) {

@@ -14,10 +14,13 @@ namespace rw {
 
 using Refusal = std::optional<std::string>;
 
-// The document's own counts: rooms, and each room's as check_room_counts.
+// The document's own counts: rooms, and each room's as check_room_counts and check_room_links.
 Refusal check_document_counts(const LevelDocument& doc);
 // Room n's grid size, portal views and ornaments.
 Refusal check_room_counts(int n, const Room& room);
+// The rooms the sectors of room n's grid join at their side, above and below: each must be one
+// of the level's `room_count` rooms, or the game would follow a portal into no room.
+Refusal check_room_links(int n, const Room& room, int room_count);
 
 // What room n's mesh asked for against the room's capacities.
 Refusal check_room_geometry(int n, const room_geometry_needs& needs);

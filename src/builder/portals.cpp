@@ -71,6 +71,12 @@ void build_room_portals(Ttrlevel& level, const Room& room, int n, LogSink* log) 
             note(log, n, k, "has no facing (" + std::to_string(view.facing) + ")");
             continue;
         }
+        if (view.view_room < 1 || view.view_room > level.num_rooms) {
+            note(
+                log, n, k,
+                "joins room " + std::to_string(view.view_room) + ", which the level does not have");
+            continue;
+        }
         const int64_t c = static_cast<int16_t>(view.column & 0xFFFF);
         const int64_t r = static_cast<int16_t>(view.row & 0xFFFF);
         const int64_t e = (c - 1) * kBlock, x1 = c * kBlock;

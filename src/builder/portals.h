@@ -22,8 +22,8 @@ void build_step_sound(Ttrlevel& level, const Room& room, int n, int c, int r);
 InsertResult build_wall_portal(Ttrlevel& level, const Room& room, int n, int c, int r);
 
 // The game room's portals from the document room's portal views. A view with an unknown
-// facing, or whose wall view stands on a sector outside the room, is left out with a line in
-// `log` (may be null).
+// facing, joining a room the level does not have, or whose wall view stands on a sector outside
+// the room, is left out with a line in `log` (may be null).
 void build_room_portals(Ttrlevel& level, const Room& room, int n, LogSink* log);
 
 }  // namespace rw

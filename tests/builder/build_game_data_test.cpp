@@ -203,5 +203,17 @@ TEST(BuildGameData, ADocumentBeyondItsOwnCapacitiesIsRefusedBeforeAnythingIsBuil
     EXPECT_EQ(b.level->num_rooms, 0);
 }
 
+TEST(BuildGameData, ASectorJoiningARoomTheLevelDoesNotHaveStopsTheBuildBeforeAnythingIsBuilt) {
+    Build b;
+    test::add_room(*b.doc, {});
+    test::add_room(*b.doc, {}).sector(2, 2).room_below = 3;
+    EXPECT_FALSE(b.run());
+    const std::string refusal =
+        "Room 2 (column 2, row 2) joins room 3 below; the level has 2 rooms";
+    EXPECT_EQ(b.messages.messages, (Lines{refusal}));
+    EXPECT_EQ(b.log.lines, (Lines{refusal, "***Levels WAS NOT BUILT***"}));
+    EXPECT_EQ(b.level->num_rooms, 0);
+}
+
 }  // namespace
 }  // namespace rw

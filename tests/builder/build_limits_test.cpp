@@ -44,6 +44,36 @@ TEST(DocumentCounts, EachCountBeyondItsCapacityIsRefusedNamingTheRoom) {
     }
 }
 
+TEST(DocumentCounts, ASectorJoiningARoomTheLevelDoesNotHaveIsRefusedNamingIt) {
+    struct Case {
+        uint8_t Sector::*link;
+        uint8_t room;
+        const char* message;
+    };
+    const Case cases[] = {
+        {&Sector::room_side, 3,
+         "Room 2 (column 2, row 3) joins room 3 at its side; the level has 2 rooms"},
+        {&Sector::room_above, 150,
+         "Room 2 (column 2, row 3) joins room 150 above; the level has 2 rooms"},
+        {&Sector::room_below, 255,
+         "Room 2 (column 2, row 3) joins room 255 below; the level has 2 rooms"},
+    };
+    for (const auto& tc : cases) {
+        SCOPED_TRACE(tc.message);
+        auto doc = test::empty_document();
+        test::add_room(*doc, {}).sector(1, 1).*tc.link = 2;
+        Room& room = test::add_room(*doc, {3, 4, 4, 0, 0, 1});
+        // Sectors beyond the grid in use are never built.
+        room.sector(4, 1).*tc.link = tc.room;
+        room.sector(1, 5).*tc.link = tc.room;
+        EXPECT_FALSE(check_document_counts(*doc));
+        room.sector(2, 3).*tc.link = tc.room;
+        const Refusal refusal = check_document_counts(*doc);
+        ASSERT_TRUE(refusal);
+        EXPECT_EQ(*refusal, tc.message);
+    }
+}
+
 TEST(RoomGeometry, EachNeedBeyondTheRoomsCapacityIsRefusedFacesFirst) {
     struct Case {
         room_geometry_needs needs;

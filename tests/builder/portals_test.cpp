@@ -12,9 +12,10 @@ namespace {
 using Vertex = std::array<int16_t, 3>;
 using Vertices = std::array<Vertex, 4>;
 
-// A 4 x 4 room (height 4, pos_y 1: bottom 31744, top 27648) whose middle sectors are open.
+// A 4 x 4 room (height 4, pos_y 1: bottom 31744, top 27648) whose middle sectors are open, in
+// a level of three rooms; its views join room 3.
 struct PortalRoom {
-    explicit PortalRoom(int32_t version = kTR4) : level(test::empty_level(version, 1)) {
+    explicit PortalRoom(int32_t version = kTR4) : level(test::empty_level(version, 3)) {
         test::add_room(*doc, {4, 4, 4, 0, 0, 1});
     }
     PortalView& add_view(uint8_t facing, int32_t column = 2, int32_t row = 2) {
@@ -87,6 +88,8 @@ TEST(RoomPortals, ViewsThatCannotBePlacedAreLeftOutWithALogLineAndLeaveNothingSt
     p.add_view(kFacingLeft, 9, 2);
     p.add_view(kFacingFloor, 9, 2);  // floor and ceiling views need no sector
     p.add_view(kFacingBack);
+    p.add_view(kFacingFloor).view_room = 4;
+    p.add_view(kFacingFloor).view_room = 0;
     p.level->rooms[0].portals[0].vertices[0] = {7, 7, 7};
     test::RecordingLog log;
     p.build(&log);
@@ -97,7 +100,11 @@ TEST(RoomPortals, ViewsThatCannotBePlacedAreLeftOutWithALogLineAndLeaveNothingSt
     EXPECT_EQ(log.lines,
               (std::vector<std::string>{
                   "Room 1: portal view 1 has no facing (6); it was left out",
-                  "Room 1: portal view 2 stands on a sector outside the room; it was left out"}));
+                  "Room 1: portal view 2 stands on a sector outside the room; it was left out",
+                  "Room 1: portal view 5 joins room 4, which the level does not have; it was left "
+                  "out",
+                  "Room 1: portal view 6 joins room 0, which the level does not have; it was left "
+                  "out"}));
 }
 
 TEST(WallPortal, EndsTheSectorsChainAfterACopyOfItsSlope) {
