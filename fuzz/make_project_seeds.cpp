@@ -1,5 +1,7 @@
-// Writes the seed inputs of the project fuzzer into a folder: the sample project as stored
-// (compressed), its plain content, and the same rooms in the older version 8 and 6 layouts.
+// Writes the seed inputs of the project fuzzers into a folder: the sample project as stored
+// (compressed), its plain content, the same rooms in the older version 8 and 6 layouts, and the
+// sample project of each game version (naming that version's sample base level) as stored and
+// as plain content.
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "document/project_file.h"
+#include "sample_builds.h"
 #include "sample_project.h"
 
 namespace {
@@ -76,6 +79,13 @@ int main(int argc, char** argv) {
         store(folder / "sample_content_v9", v9);
         store(folder / "sample_content_v8", downgrade(*doc, v9, 8));
         store(folder / "sample_content_v6", downgrade(*doc, v9, 6));
+        for (const auto& build : rw::samples::kSampleBuilds) {
+            rw::samples::FillSampleProject(
+                *doc, rw::samples::sample_project_paths(folder, build.base_stem, build.extension));
+            const std::string file(build.project_file);
+            rw::WriteProjectFile(*doc, (folder / file).string());
+            store(folder / (file.substr(0, file.find('.')) + "_content_v9"), content_of(*doc));
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "make_project_seeds: %s\n", e.what());
         return 1;
