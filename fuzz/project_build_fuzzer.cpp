@@ -99,13 +99,13 @@ std::vector<Base>& bases() {
 Base& base_for(const rw::LevelDocument& doc) {
     const std::string path = doc.base_level_path.str();
     for (Base& b : bases()) {
-        if (path.size() >= b.name.size() && path.ends_with(b.name)) return b;
+        if (path.ends_with(b.name)) return b;
     }
     return bases()[5];  // sample.tr4
 }
 
-// Every room in textured mode, then the current room with a neighbour as the editor shows it,
-// in wireframe with the selection marks.
+// Every room in textured mode, then the current room with the next one as its neighbour in each
+// render mode, with the selection marks and the static mesh mode's current ornament.
 void draw(const rw::LevelDocument& doc, const Base& base) {
     static NullGl gl;
     rw::tr_scene scene;
@@ -115,12 +115,21 @@ void draw(const rw::LevelDocument& doc, const Base& base) {
     scene.mesh_list = &base.meshes;
     scene.render_mode = rw::kTextured;
     scene.DrawRange(1, doc.room_count);
-    scene.render_mode = rw::kWireframe;
-    scene.edit_mode = 1;
-    scene.marked_side = 1;
     scene.scene_room = doc.current_room;
     scene.neighbour_room = doc.current_room + 1;
-    scene.Draw();
+    scene.hide_grids = false;
+    struct Look {
+        uint8_t render_mode;
+        int32_t edit_mode, marked_side, marked_triangle;
+    };
+    for (const Look look :
+         {Look{rw::kWireframe, 1, 1, 0}, Look{rw::kSolid, 1, 0, 2}, Look{rw::kTextured, 2, 0, 0}}) {
+        scene.render_mode = look.render_mode;
+        scene.edit_mode = look.edit_mode;
+        scene.marked_side = look.marked_side;
+        scene.marked_triangle = look.marked_triangle;
+        scene.Draw();
+    }
     scene.CenterOnCurrentRoom();
 }
 
