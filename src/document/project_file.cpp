@@ -148,6 +148,9 @@ void read_version6_grid(TZfile& f, Room& room) {
     zf_read(f, scratch.data(), kVersion6GridBytes);
     for (int i = 0; i < kSectorsPerRoom; ++i) {
         Sector& s = room.sectors[static_cast<size_t>(i)];
+        // The fields this layout does not store start as in a fresh document, never as the
+        // project open before left them.
+        s = Sector{};
         std::memcpy(&s, scratch.data() + i * kVersion6SectorSize, kVersion6SectorSize);
         s.floor_split = 0;
         s.ceiling_split = 0;
@@ -195,6 +198,7 @@ void read_room(TZfile& f, Room& room, uint8_t version) {
         get_records(f, room.reserved_records.data(), room.reserved_count);
     }
     room.ornament_count = 0;
+    room.current_ornament = 0;  // older files have no ornaments, so none is current
     if (version >= 9) {
         get(f, room.ornament_count);
         get_records(f, room.ornaments.data(), room.ornament_count);

@@ -310,13 +310,13 @@ TEST(ProjectFile, Versions7And8ReadReservedRecordsAndCopyTheFrontWallTextures) {
         EXPECT_EQ(room.reserved_count, 2);
         EXPECT_EQ(room.reserved_records[1].bytes[35], 0x22);
         EXPECT_EQ(room.ornament_count, 0);
-        EXPECT_EQ(room.current_ornament, 3);  // older files leave it as it was
+        EXPECT_EQ(room.current_ornament, 0);  // not the one of the project open before
         EXPECT_EQ(doc->script_path.str(), "level.scp");
         EXPECT_EQ(doc->lara_row, 3);
     }
 }
 
-TEST(ProjectFile, Version6ReadsEightyByteSectorsAndClearsTheSplits) {
+TEST(ProjectFile, Version6ReadsEightyByteSectorsAndClearsEverythingElseOfThem) {
     ByteBuilder b;
     header(b, 6, 1, 1);
     room_fields(b, 6, 7);
@@ -334,7 +334,7 @@ TEST(ProjectFile, Version6ReadsEightyByteSectorsAndClearsTheSplits) {
     auto doc = std::make_unique<LevelDocument>();
     Sector& before = doc->room(1).sector(2, 3);
     before.ceiling_split = 2;
-    before.floor_texture2 = 77;  // bytes beyond the old sector keep what the document held
+    before.floor_texture2 = 77;  // left by the project open before: not carried over
     before.reserved[3] = 0x5C;
     doc->room(1).reserved_count = 6;
     doc->room(1).ornament_count = 2;
@@ -345,8 +345,8 @@ TEST(ProjectFile, Version6ReadsEightyByteSectorsAndClearsTheSplits) {
     EXPECT_EQ(s.floor_texture, 31);
     EXPECT_EQ(s.floor_split, 0);
     EXPECT_EQ(s.ceiling_split, 0);
-    EXPECT_EQ(s.floor_texture2, 77);
-    EXPECT_EQ(s.reserved[3], 0x5C);
+    EXPECT_EQ(s.floor_texture2, 0);
+    EXPECT_EQ(s.reserved[3], 0);
     EXPECT_EQ(s.floor_wall_left, 4);
     EXPECT_EQ(s.ceiling_wall_back, 6);
     EXPECT_EQ(room.portal_view_count, 2);
