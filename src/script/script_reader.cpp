@@ -27,8 +27,10 @@ std::string_view trimmed(std::string_view s) {
 
 // An optional sign followed by decimal digits that fit in 32 bits; nothing else.
 bool to_int32(std::string_view s, int32_t& value) {
-    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-    if (s.empty() || s.front() == '+') return false;
+    if (!s.empty() && s.front() == '+') {
+        s.remove_prefix(1);
+        if (s.empty() || s.front() == '-') return false;  // one sign only: "+-5" is no number
+    }
     const char* end = s.data() + s.size();
     const auto [at, error] = std::from_chars(s.data(), end, value);
     return error == std::errc{} && at == end;

@@ -47,6 +47,10 @@ TEST(ScriptParseLine, SplitsNameAndArgumentsByTheLineRules) {
         {"Item(1.5)", "ITEM", {}, ParseFault::kBadArgument},
         {"Item(0x10)", "ITEM", {}, ParseFault::kBadArgument},
         {"Item(+)", "ITEM", {}, ParseFault::kBadArgument},
+        {"Item(+-5)", "ITEM", {}, ParseFault::kBadArgument},  // one sign at most
+        {"Item(-+5)", "ITEM", {}, ParseFault::kBadArgument},
+        {"Item(++5)", "ITEM", {}, ParseFault::kBadArgument},
+        {"Item(--5)", "ITEM", {}, ParseFault::kBadArgument},
         {"Item(\t5)", "ITEM", {}, ParseFault::kBadArgument},   // tabs are not blanks here
         {"Item(1,2),", "ITEM", {}, ParseFault::kBadArgument},  // commas after ')' still split
     };
