@@ -40,14 +40,15 @@ bool load(Ttrlevel& level, const std::string& name, std::ostream& out, std::ostr
     return false;
 }
 
-bool save(Ttrlevel& level, const std::string& name, std::ostream& out, std::ostream& err) {
+// A level that cannot be written has no message of the program's own: only its cause is
+// reported, on the error stream.
+bool save(Ttrlevel& level, const std::string& name, std::ostream& err) {
     std::string refusal;
     try {
         if (save_level(level, name, &refusal) == kSaveOk) return true;
     } catch (const FileError& e) {
         refusal = e.what();
     }
-    out << "Error Writing the Level file!.\n";
     err << name << ": " << refusal << "\n";
     return false;
 }
@@ -82,7 +83,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         err << e.what() << "\n";
         return kCuecompFailed;
     }
-    if (!save(level, args[2], out, err)) return kCuecompFailed;
+    if (!save(level, args[2], err)) return kCuecompFailed;
     out << "Done.\n";
     return kCuecompOk;
 }
