@@ -29,27 +29,29 @@ bool file_exists(const std::string& name, std::ostream& out) {
 }
 
 bool load(Ttrlevel& level, const std::string& name, std::ostream& out, std::ostream& err) {
-    std::string refusal;
+    std::string cause;
     try {
-        if (load_level(level, name, &refusal) == kLoadOk) return true;
+        if (load_level(level, name, &cause) == kLoadOk) return true;
+        cause = name + ": " + cause;
     } catch (const FileError& e) {
-        refusal = e.what();
+        cause = e.what();  // names its file already
     }
     out << "Error Opening the Level file!.\n\n";
-    err << name << ": " << refusal << "\n";
+    err << cause << "\n";
     return false;
 }
 
 // A level that cannot be written has no message of the program's own: only its cause is
 // reported, on the error stream.
 bool save(Ttrlevel& level, const std::string& name, std::ostream& err) {
-    std::string refusal;
+    std::string cause;
     try {
-        if (save_level(level, name, &refusal) == kSaveOk) return true;
+        if (save_level(level, name, &cause) == kSaveOk) return true;
+        cause = name + ": " + cause;
     } catch (const FileError& e) {
-        refusal = e.what();
+        cause = e.what();
     }
-    err << name << ": " << refusal << "\n";
+    err << cause << "\n";
     return false;
 }
 

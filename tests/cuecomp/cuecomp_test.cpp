@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -99,7 +100,25 @@ TEST(Cuecomp, RefusesALevelItCannotRead) {
     const Outcome run = cuecomp({garbage});
     EXPECT_EQ(run.exit_code, kCuecompFailed);
     EXPECT_EQ(run.out, kBanner + "Opening the file...\nError Opening the Level file!.\n\n");
-    EXPECT_NE(run.err.find(garbage), std::string::npos);
+    EXPECT_EQ(run.err, garbage + ": " + kLoadUnknownVersionMessage + "\n");
+}
+
+TEST(Cuecomp, RefusesALevelWhoseCompressedDataIsDamaged) {
+    test::TempDir dir;
+    std::vector<uint8_t> bytes = test::read_file(sample_level("sample.tr4"));
+    // The 32-bit tile chunk's deflated bytes start after the version word, three tile counts
+    // and the chunk's two lengths.
+    constexpr size_t kFirstChunk = 4 + 3 * 2 + 4 + 4;
+    ASSERT_GT(bytes.size(), kFirstChunk + 64);
+    std::fill_n(bytes.begin() + kFirstChunk + 2, 64, uint8_t{0x55});
+    const std::string damaged = dir.path("damaged.tr4");
+    test::write_file(damaged, bytes);
+    const Outcome run = cuecomp({damaged});
+    EXPECT_EQ(run.exit_code, kCuecompFailed);
+    EXPECT_EQ(run.out, kBanner + "Opening the file...\nError Opening the Level file!.\n\n");
+    // The cause names the file once.
+    EXPECT_EQ(run.err.find(damaged), 0u);
+    EXPECT_EQ(run.err.find(damaged, 1), std::string::npos);
 }
 
 TEST(Cuecomp, ReportsAScriptErrorWithItsLineAndWritesNothing) {
@@ -199,7 +218,8 @@ TEST(Cuecomp, ReportsALevelThatCannotBeWritten) {
     EXPECT_EQ(run.out, kBanner +
                            "Opening the file...\n"
                            "Compiling the Commands scripts...\n");
-    EXPECT_NE(run.err.find(out_level), std::string::npos);
+    EXPECT_EQ(run.err.find(out_level), 0u);
+    EXPECT_EQ(run.err.find(out_level, 1), std::string::npos);
 }
 
 }  // namespace
