@@ -66,6 +66,12 @@ InsertResult scp_insert_floor_data(Ttrlevel& level, int32_t room, int32_t x, int
     if (sector == nullptr) return InsertResult::kNoSuchSector;
     if (level.num_floor_data > kMaxFloorDataIndex) return InsertResult::kFloorDataFull;
 
+    // An fd_index of 0 means "no floor data", so no chain may start there: a level without
+    // floor data gets the leading unused word first.
+    if (level.num_floor_data == 0) {
+        level.floor_data.push_back(0);
+        ++level.num_floor_data;
+    }
     const uint16_t old_index = sector->fd_index;
     sector->fd_index = static_cast<uint16_t>(level.num_floor_data);
     if (old_index != 0) copy_floor_data_chain(level, old_index);

@@ -33,6 +33,19 @@ TEST(InsertFloorData, EmptySectorGetsTheNewBytesAtTheEndOfTheList) {
     EXPECT_EQ(chain_words(*level, 1), (std::vector<uint16_t>{0x8004, 0x3E00, 0x8004}));
 }
 
+TEST(InsertFloorData, NoChainStartsAtIndexZeroWhichMeansNoFloorData) {
+    auto level = small_level();
+    level->set_num_floor_data(0);
+    const uint8_t death[] = {0x05, 0x80};
+    const uint8_t climb[] = {0x06, 0x81};
+    ASSERT_EQ(scp_insert_floor_data(*level, 1, 2, 2, death, 2), InsertResult::kDone);
+    EXPECT_EQ(level->rooms[0].sector_at(2, 2)->fd_index, 1);
+    ASSERT_EQ(scp_insert_floor_data(*level, 1, 2, 2, climb, 2), InsertResult::kDone);
+    EXPECT_EQ(level->rooms[0].sector_at(2, 2)->fd_index, 2);
+    EXPECT_EQ(level->num_floor_data, 4);
+    EXPECT_EQ(chain_words(*level, 0), (std::vector<uint16_t>{0x0000, 0x8005, 0x0005, 0x8106}));
+}
+
 TEST(InsertFloorData, OldChainIsCopiedWithEndBitsClearedAndTriggersWhole) {
     auto level = small_level();
     // A slope, then a switch trigger (kind 2: item word) whose camera action ends the list.
