@@ -64,6 +64,44 @@ TEST(InsertFloorData, OldChainIsCopiedWithEndBitsClearedAndTriggersWhole) {
     EXPECT_EQ(level->floor_data[3], 0x8204);
 }
 
+TEST(InsertFloorData, CopiesEachKindOfEntryWithItsOwnLength) {
+    struct Case {
+        const char* what;
+        std::vector<uint16_t> old_chain, copy;
+    };
+    const Case cases[] = {
+        {"trigger without item word",
+         {0x8004, 0x0000, 0x0001, 0x8002},
+         {0x0004, 0x0000, 0x0001, 0x8002}},
+        {"item word copied whatever its top bit",
+         {0x8504, 0x0100, 0x8002, 0x8001},
+         {0x0504, 0x0100, 0x8002, 0x8001}},
+        {"camera's own end bit does not end the actions",
+         {0x8004, 0x0000, 0x8401, 0x0005, 0x8003},
+         {0x0004, 0x0000, 0x8401, 0x0005, 0x8003}},
+        {"trigger before a death entry",
+         {0x0004, 0x0000, 0x8001, 0x8005},
+         {0x0004, 0x0000, 0x8001, 0x0005}},
+        {"climb and monkey entries are single words", {0x0106, 0x8013}, {0x0106, 0x0013}},
+        {"portal and slopes carry one data word",
+         {0x0001, 0x8005, 0x0003, 0x0102, 0x8002, 0x0006},
+         {0x0001, 0x8005, 0x0003, 0x0102, 0x0002, 0x0006}},
+        {"copy ends with the entry that ended the chain", {0x8005, 0x8006, 0x8013}, {0x0005}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto level = small_level();
+        level->floor_data.insert(level->floor_data.end(), c.old_chain.begin(), c.old_chain.end());
+        level->num_floor_data = static_cast<int32_t>(level->floor_data.size());
+        level->rooms[0].sector_at(3, 4)->fd_index = 1;
+        const uint8_t death[] = {0x05, 0x80};
+        ASSERT_EQ(scp_insert_floor_data(*level, 1, 3, 4, death, 2), InsertResult::kDone);
+        std::vector<uint16_t> expected = c.copy;
+        expected.push_back(0x8005);
+        EXPECT_EQ(chain_words(*level, 1 + c.old_chain.size()), expected);
+    }
+}
+
 TEST(InsertFloorData, CopyStopsAtTheEndOfAChainThatRunsOffTheList) {
     auto level = small_level();
     level->floor_data.push_back(0x0002);  // a slope without its data word or an end bit
