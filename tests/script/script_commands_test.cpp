@@ -91,6 +91,36 @@ TEST(PutItem, FillsOptionalArgumentsByCountInEveryGameVersion) {
     }
 }
 
+TEST(PutItem, MovesToTheMiddleOfAnEdgeAndTurnsByQuarters) {
+    struct Case {
+        const char* line;
+        int32_t x, y, z;
+        uint16_t angle;
+    };
+    // Sector (2, 3) of room 1 (at x = 1024) is centred at x 2560, z 2560 with its floor 4
+    // clicks up; sector (1, 3) has its floor at 0.
+    const Case cases[] = {
+        {"Put_Item(1,2,3,0,5,0,0)", 2560, -1024, 2560, 0x0000},
+        {"Put_Item(1,2,3,0,5,1,1)", 2560, -1024, 3072, 0x4000},
+        {"Put_Item(1,2,3,0,5,2,2)", 2560, -1024, 2048, 0x8000},
+        {"Put_Item(1,2,3,0,5,3,3)", 2048, -1024, 2560, 0xC000},
+        {"Put_Item(1,2,3,0,5,4,4)", 3072, -1024, 2560, 0x0000},
+        {"Put_Item(1,2,3,0,5,5,5)", 2560, -1024, 2560, 0x4000},
+        {"Put_Item(1,2,3,0,5,-1,-1)", 2560, -1024, 2560, 0xC000},
+        {"Put_Item(1,0,3,0,5,0,0)", 1536, 0, 2560, 0x0000},  // column 0 stands for column 1
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        auto level = command_level(kTR2);
+        ASSERT_EQ(compile(*level, std::string(c.line) + "\n"), 0);
+        const tr_item& item = level->items[0];
+        EXPECT_EQ(item.x, c.x);
+        EXPECT_EQ(item.z, c.z);
+        EXPECT_EQ(item.y, c.y);
+        EXPECT_EQ(item.angle, c.angle);
+    }
+}
+
 TEST(PutItem, AppendsNothingForCopiesBelowOneAndRefusesCopiesPastTheItemLimit) {
     auto level = command_level(kTR4);
     EXPECT_EQ(compile(*level, "Put_Item(1,1,1,0,1,0,0,0,0)\nPut_Item(1,1,1,0,1,0,0,0,-5)\n"), 0);
