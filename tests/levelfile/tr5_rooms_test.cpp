@@ -80,6 +80,26 @@ TEST(Tr5Rooms, LayerVerticesAtTheSameWholePositionBecomeOneRoomVertex) {
     EXPECT_EQ(room.vertices2[1].lighting2, (31 << 10) | (16 << 5) | 1);
 }
 
+TEST(Tr5Rooms, LayerPositionsBeyondTheRoomVertexRangeAreHeldAtItsEdge) {
+    // The far wall of a room 32 sectors wide lies at 32768, one past what a room vertex holds.
+    fixture_layer layer;
+    layer.vertices = {{32768.0f, -40000.5f, 5.5f}, {-32768.9f, 1e9f, -5.5f}, {32767.9f, 0, 0}};
+    layer.triangles = {{0, 1, 2}};
+    fixture_room wide;
+    wide.layers = {layer};
+    const auto level = loaded(level_file(tr5_level({wide})));
+    const troom& room = level->rooms[0];
+    ASSERT_EQ(room.num_vertices, 3);
+    EXPECT_EQ(room.vertices[0].x, 32767);
+    EXPECT_EQ(room.vertices[0].y, -32768);
+    EXPECT_EQ(room.vertices[0].z, 5);
+    EXPECT_EQ(room.vertices2[1].x, -32768);
+    EXPECT_EQ(room.vertices2[1].y, 32767);
+    EXPECT_EQ(room.vertices2[1].z, -5);
+    EXPECT_EQ(room.vertices[2].x, 32767);
+    EXPECT_EQ(room.vertices5[0].x, 32768.0f);  // the full record keeps the stored position
+}
+
 TEST(Tr5Rooms, OddTriangleTotalsArePaddedBeforeTheVertices) {
     struct Case {
         const char* layout;
