@@ -7,6 +7,7 @@
 #include "levelfile/level_tables.h"
 #include "levelfile/level_writer.h"
 #include "levelfile/packed_header.h"
+#include "levelfile/tr5_layer.h"
 #include "levelfile/tr5_rooms.h"
 #include "levelfile/zfile.h"
 
@@ -91,6 +92,15 @@ void write_packed_level_file(level_writer& out, Ttrlevel& level, const std::stri
     zf_close(data, false);
 }
 
+// A TR4 level written under a TR5 name holds its rooms' geometry in the older forms only, and
+// would be written with every vertex at the origin; such rooms are given their TR5 forms as the
+// TR5 build step makes them. Rooms that hold TR5 forms already (a layer header) keep them.
+void give_rooms_tr5_forms(Ttrlevel& level) {
+    for (troom& room : level.rooms) {
+        if (room.layer_headers.empty()) build_tr5_room_layer(room);
+    }
+}
+
 // Fills `f` with the level's file; the caller stores it.
 int write_level(Ttrlevel& level, const std::string& file_name, TZfile& f, std::string* refusal) {
     level.report_progress(0);
@@ -98,6 +108,7 @@ int write_level(Ttrlevel& level, const std::string& file_name, TZfile& f, std::s
         if (refusal != nullptr) *refusal = kSaveNothingLoadedMessage;
         return kSaveNothingLoaded;
     }
+    const int32_t held_version = level.game_version;
     if (is_known_version_word(level.version_word)) {
         level.game_version = game_version_for(level.version_word, file_name, level.game_version);
     }
@@ -105,6 +116,7 @@ int write_level(Ttrlevel& level, const std::string& file_name, TZfile& f, std::s
         if (refusal != nullptr) *refusal = std::string(kSaveInconsistentMessage) + ": " + *problem;
         return kSaveInconsistent;
     }
+    if (held_version == kTR4 && level.game_version == kTR5) give_rooms_tr5_forms(level);
     zf_assign(f, file_name);
     zf_rewrite(f, 1);
     level_writer out(f);

@@ -37,45 +37,48 @@ tr5_layer_header default_layer_header(const troom& room) {
     return h;
 }
 
-void build_tr5_layer(Ttrlevel& level) {
-    for (troom& room : level.rooms) {
-        const bool water = room.is_water();
-        for (int i = 0; i < room.num_vertices && i < kRoomMaxVertices; ++i) {
-            const auto k = static_cast<size_t>(i);
-            const tr_vertex2& v2 = room.vertices2[k];
-            const int light = static_cast<uint16_t>(room.vertices[k].lighting) >> 8;
-            const uint8_t shade = brightness(light);
-            room.vertices5[k] = tr5_vertex{static_cast<float>(v2.x),
-                                           static_cast<float>(v2.y),
-                                           static_cast<float>(v2.z),
-                                           0.0f,
-                                           0.0f,
-                                           0.0f,
-                                           shade,
-                                           shade,
-                                           water ? uint8_t{0} : shade,
-                                           255};
-        }
-        for (int i = 0; i < room.num_rectangles && i < kRoomMaxRectangles; ++i) {
-            const tr_rectangle& r = room.rectangles[static_cast<size_t>(i)];
-            room.rectangles5[static_cast<size_t>(i)] = {r.vertices, r.texture, 0};
-        }
-        for (int i = 0; i < room.num_triangles && i < kRoomMaxTriangles; ++i) {
-            const tr_triangle& t = room.triangles[static_cast<size_t>(i)];
-            room.triangles5[static_cast<size_t>(i)] = {t.vertices, t.texture, 0};
-        }
-        room.tr5_num_triangles = room.num_triangles;
-        room.tr5_num_rectangles = room.num_rectangles;
-        room.num_tr5_records = 0;
-        room.tr5_records.clear();
-        room.tr5_position.fill(0);
-
-        const uint8_t ambient = brightness(room.ambient[1]);
-        const uint8_t colour[4] = {ambient, ambient, water ? uint8_t{0} : ambient, 0};
-        room.tr5_room_colour = load_le<uint32_t>(colour);
-
-        room.layer_headers.assign(1, default_layer_header(room));
+void build_tr5_room_layer(troom& room) {
+    const bool water = room.is_water();
+    for (int i = 0; i < room.num_vertices && i < kRoomMaxVertices; ++i) {
+        const auto k = static_cast<size_t>(i);
+        const tr_vertex2& v2 = room.vertices2[k];
+        const int light = static_cast<uint16_t>(room.vertices[k].lighting) >> 8;
+        const uint8_t shade = brightness(light);
+        room.vertices5[k] = tr5_vertex{static_cast<float>(v2.x),
+                                       static_cast<float>(v2.y),
+                                       static_cast<float>(v2.z),
+                                       0.0f,
+                                       0.0f,
+                                       0.0f,
+                                       shade,
+                                       shade,
+                                       water ? uint8_t{0} : shade,
+                                       255};
     }
+    for (int i = 0; i < room.num_rectangles && i < kRoomMaxRectangles; ++i) {
+        const tr_rectangle& r = room.rectangles[static_cast<size_t>(i)];
+        room.rectangles5[static_cast<size_t>(i)] = {r.vertices, r.texture, 0};
+    }
+    for (int i = 0; i < room.num_triangles && i < kRoomMaxTriangles; ++i) {
+        const tr_triangle& t = room.triangles[static_cast<size_t>(i)];
+        room.triangles5[static_cast<size_t>(i)] = {t.vertices, t.texture, 0};
+    }
+    room.tr5_num_triangles = room.num_triangles;
+    room.tr5_num_rectangles = room.num_rectangles;
+    room.num_tr5_records = 0;
+    room.tr5_records.clear();
+    room.tr5_position.fill(0);
+
+    const uint8_t ambient = brightness(room.ambient[1]);
+    const uint8_t colour[4] = {ambient, ambient, water ? uint8_t{0} : ambient, 0};
+    room.tr5_room_colour = load_le<uint32_t>(colour);
+
+    room.layer_headers.assign(1, default_layer_header(room));
+}
+
+void build_tr5_layer(Ttrlevel& level) {
+    for (troom& room : level.rooms)
+        build_tr5_room_layer(room);
 }
 
 }  // namespace rw

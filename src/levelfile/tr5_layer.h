@@ -14,6 +14,9 @@ inline constexpr uint32_t kLayerHeaderTail52 = 0x01651DB0;
 // A room's one layer header as the build makes it.
 tr5_layer_header default_layer_header(const troom& room);
 
+// One room's TR5 forms, room words and layer header from its older forms.
+void build_tr5_room_layer(troom& room);
+
 void build_tr5_layer(Ttrlevel& level);
 
 }  // namespace rw

@@ -119,6 +119,47 @@ TEST(LevelFileNames, Tr4LevelWrittenUnderTrcNameIsATr5FileWithBuiltLayerHeaders)
     EXPECT_EQ(room.num_x_sectors, 3);
 }
 
+TEST(LevelFileNames, Tr4LevelWrittenUnderTrcNameKeepsItsRoomGeometry) {
+    const auto tr4 = fixture(kTR4);
+    const auto trc = rewritten(tr4, "a.tr4", "b.trc");
+    // The first room of the TR5 level data: after tr5_header, the two level sizes, a zero and
+    // the room count.
+    const auto rest = test::split_packed_file(trc, false).rest;
+    const size_t room = 32 + 8 + 8;
+    const size_t data = room + test::kTr5RoomDataStart;
+    auto u32 = [&](size_t at) { return load_le<uint32_t>(rest.data() + at); };
+    auto f32 = [&](size_t at) { return load_le<float>(rest.data() + at); };
+    auto u16 = [&](size_t at) { return load_le<uint16_t>(rest.data() + at); };
+    EXPECT_EQ(u32(room + 144), 1u);  // tr5_num_triangles
+    EXPECT_EQ(u32(room + 148), 1u);  // tr5_num_rectangles
+
+    // The fixture's first room (seed 1): vertex i at (i * 1024 + 1, -256 i, 512 i) with light
+    // byte 16 (i % 8); a water room, so its vertices carry no red.
+    const size_t vertices = data + u32(room + 184);
+    for (size_t i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        const size_t v = vertices + i * 28;
+        EXPECT_EQ(f32(v), static_cast<float>(i * 1024 + 1));
+        EXPECT_EQ(f32(v + 4), -256.0f * static_cast<float>(i));
+        EXPECT_EQ(f32(v + 8), 512.0f * static_cast<float>(i));
+        const auto shade = static_cast<uint8_t>((31 - 16 * static_cast<int>(i % 8)) * 8);
+        EXPECT_EQ(rest[v + 24], shade);  // blue
+        EXPECT_EQ(rest[v + 25], shade);  // green
+        EXPECT_EQ(rest[v + 26], 0);      // red
+        EXPECT_EQ(rest[v + 27], 0xFF);
+    }
+    const size_t faces = data + u32(room + 188);
+    const uint16_t rectangle[6] = {0, 1, 2, 3, 1, 0};  // indices, texture, flags
+    const uint16_t triangle[5] = {3, 2, 1, 101, 0};
+    for (size_t k = 0; k < 6; ++k)
+        EXPECT_EQ(u16(faces + 2 * k), rectangle[k]) << "rectangle value " << k;
+    for (size_t k = 0; k < 5; ++k)
+        EXPECT_EQ(u16(faces + 12 + 2 * k), triangle[k]) << "triangle value " << k;
+
+    // Read back as TR5, the level holds the same rooms and writes the same bytes again.
+    EXPECT_TRUE(rewritten(trc, "b.trc", "c.trc") == trc);
+}
+
 TEST(LevelFileNames, Tr4LevelReadOverATr5LevelKeepsNothingOfItsLayersOrRecords) {
     fixture_level tr5_spec;
     tr5_spec.version = kTR5;
