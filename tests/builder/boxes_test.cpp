@@ -8,8 +8,8 @@ namespace rw {
 namespace {
 
 struct BoxedLevel {
-    BoxedLevel(int32_t version, const test::RoomSpec& spec) : level(test::empty_level(version, 1)) {
-        test::add_room(*doc, spec);
+    BoxedLevel(int32_t version, const test::RoomPlan& plan) : level(test::empty_level(version, 1)) {
+        test::add_room(*doc, plan);
     }
     Room& room() { return doc->room(1); }
     troom& game() { return level->rooms[0]; }

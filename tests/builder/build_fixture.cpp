@@ -14,15 +14,15 @@ std::unique_ptr<LevelDocument> empty_document() {
     return doc;
 }
 
-Room& add_room(LevelDocument& doc, const RoomSpec& spec) {
+Room& add_room(LevelDocument& doc, const RoomPlan& plan) {
     ++doc.room_count;
     Room& room = doc.room(doc.room_count);
-    room.columns = spec.columns;
-    room.rows = spec.rows;
-    room.height = spec.height;
-    room.pos_x = spec.pos_x;
-    room.pos_z = spec.pos_z;
-    room.pos_y = spec.pos_y;
+    room.columns = plan.columns;
+    room.rows = plan.rows;
+    room.height = plan.height;
+    room.pos_x = plan.pos_x;
+    room.pos_z = plan.pos_z;
+    room.pos_y = plan.pos_y;
     room.ambient = 16;
     room.default_floor_texture = kFloorTexture;
     room.default_floor_wall_texture = kFloorWallTexture;

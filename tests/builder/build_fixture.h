@@ -10,7 +10,7 @@
 
 namespace rw::test {
 
-struct RoomSpec {
+struct RoomPlan {
     uint16_t columns = 3;
     uint16_t rows = 3;
     uint16_t height = 4;
@@ -29,7 +29,7 @@ inline constexpr int32_t kCeilingWallTexture = 41;
 std::unique_ptr<LevelDocument> empty_document();
 
 // Appends a room initialised as the editor initialises it (border sectors are walls).
-Room& add_room(LevelDocument& doc, const RoomSpec& spec);
+Room& add_room(LevelDocument& doc, const RoomPlan& plan);
 
 // Makes every sector of the room open with a flat floor and ceiling.
 void open_all(Room& room);

@@ -29,9 +29,9 @@ struct LevelBuild {
     explicit LevelBuild(const test::version_case& version = test::kVersionCases[5])
         : base(dir.path(version.file_name)),
           out(dir.path(std::string("built_") + version.file_name)) {
-        test::fixture_level spec;
-        spec.version = version.version;
-        test::write_file(base, test::level_file(spec));
+        test::fixture_level plan;
+        plan.version = version.version;
+        test::write_file(base, test::level_file(plan));
         test::add_room(*doc, {4, 3, 4, 1, 1, 1});
         doc->base_level_path.assign(base);
         doc->new_level_path.assign(out);

@@ -12,9 +12,9 @@ using test::fixture_level;
 using test::level_file;
 
 std::vector<uint8_t> fixture(int32_t version) {
-    fixture_level spec;
-    spec.version = version;
-    return level_file(spec);
+    fixture_level plan;
+    plan.version = version;
+    return level_file(plan);
 }
 
 std::vector<uint8_t> rewritten(const std::vector<uint8_t>& input, const std::string& read_as,

@@ -16,10 +16,10 @@ using test::RecordingProgress;
 using Values = std::vector<int>;
 
 std::vector<uint8_t> fixture(int32_t version, size_t rooms = 2) {
-    fixture_level spec;
-    spec.version = version;
-    spec.rooms.resize(rooms);
-    return test::level_file(spec);
+    fixture_level plan;
+    plan.version = version;
+    plan.rooms.resize(rooms);
+    return test::level_file(plan);
 }
 
 TEST(LevelProgress, ReadingMovesThroughTheHeaderRoomByRoomAndTheTables) {

@@ -12,9 +12,9 @@ using test::fixture_level;
 using test::level_file;
 using test::pattern;
 
-std::unique_ptr<Ttrlevel> loaded(int32_t version, const char* name, fixture_level spec = {}) {
-    spec.version = version;
-    const auto bytes = level_file(spec);
+std::unique_ptr<Ttrlevel> loaded(int32_t version, const char* name, fixture_level plan = {}) {
+    plan.version = version;
+    const auto bytes = level_file(plan);
     auto level = std::make_unique<Ttrlevel>();
     std::string refusal;
     EXPECT_EQ(load_level_from_bytes(*level, name, bytes.data(), bytes.size(), &refusal), kLoadOk)
@@ -113,9 +113,9 @@ TEST(LevelReaderFields, ObjectTexturesFillTheInternalFormAsFarAsTheVersionStores
 }
 
 TEST(LevelReaderFields, Tr4SamplesAreTheBytesAfterTheLevelDataChunk) {
-    fixture_level spec;
-    spec.samples = 300;
-    const auto level = loaded(kTR4, "a.tr4", spec);
+    fixture_level plan;
+    plan.samples = 300;
+    const auto level = loaded(kTR4, "a.tr4", plan);
     EXPECT_EQ(level->samples, pattern(300, 58));
     EXPECT_EQ(level->samples_size, 300);
     EXPECT_EQ(level->num_textiles, 1);
@@ -128,9 +128,9 @@ TEST(LevelReaderFields, Tr4SamplesAreTheBytesAfterTheLevelDataChunk) {
 }
 
 TEST(LevelReaderFields, Tr5SamplesAreTheBytesAfterTheLevelData) {
-    fixture_level spec;
-    spec.samples = 77;
-    const auto level = loaded(kTR5, "a.trc", spec);
+    fixture_level plan;
+    plan.samples = 77;
+    const auto level = loaded(kTR5, "a.trc", plan);
     EXPECT_EQ(level->samples, pattern(77, 58));
     EXPECT_EQ(level->tr5_header[31], pattern(32, 57)[31]);
     EXPECT_EQ(level->num_moveables, 1);
@@ -138,11 +138,11 @@ TEST(LevelReaderFields, Tr5SamplesAreTheBytesAfterTheLevelData) {
 }
 
 TEST(LevelWriter, Tr4TileChunksAreSizedByTheTileCountWhateverTheFileSaid) {
-    fixture_level spec;
-    spec.version = kTR4;
-    spec.tiles = 1;
-    spec.tiles32 = 2;  // the 32-bit chunk holds a tile more than the 16-bit one
-    const auto bytes = level_file(spec);
+    fixture_level plan;
+    plan.version = kTR4;
+    plan.tiles = 1;
+    plan.tiles32 = 2;  // the 32-bit chunk holds a tile more than the 16-bit one
+    const auto bytes = level_file(plan);
     auto level = std::make_unique<Ttrlevel>();
     ASSERT_EQ(load_level_from_bytes(*level, "a.tr4", bytes.data(), bytes.size()), kLoadOk);
     EXPECT_EQ(level->textile32_size, 2u * 262144);

@@ -17,9 +17,9 @@ using test::fixture_room;
 using test::level_file;
 
 std::vector<uint8_t> fixture(int32_t version) {
-    fixture_level spec;
-    spec.version = version;
-    return level_file(spec);
+    fixture_level plan;
+    plan.version = version;
+    return level_file(plan);
 }
 
 const char* name_of(int32_t version) {
@@ -155,12 +155,12 @@ size_t tiles_end(const std::vector<uint8_t>& file, int32_t version) {
 TEST(LevelRefusals, FileCutShortAnywhereInItsLevelDataIsRefused) {
     for (const auto& [version, name] : test::kVersionCases) {
         SCOPED_TRACE(name);
-        fixture_level spec;
-        spec.version = version;
-        const auto bytes = level_file(spec);
+        fixture_level plan;
+        plan.version = version;
+        const auto bytes = level_file(plan);
         // Codes 6-7 keep whatever follows the level data as samples, so a cut there is no damage.
         const size_t end =
-            version >= kTR4 ? bytes.size() - static_cast<size_t>(spec.samples) : bytes.size();
+            version >= kTR4 ? bytes.size() - static_cast<size_t>(plan.samples) : bytes.size();
         const size_t fine_from = tiles_end(bytes, version);
         auto level = std::make_unique<Ttrlevel>();
         for (size_t cut = 4; cut < end; cut += cut < fine_from ? 4999 : 3) {
@@ -198,12 +198,12 @@ TEST(LevelRefusals, RoomCountsOverTheRoomCapacitiesAreRefusedEvenWhenTheBytesAre
         for (const auto& c : cases) {
             if (version == kTR5 && std::string(c.fault) == "sprite_count_over_capacity") continue;
             SCOPED_TRACE(std::string(name) + " " + c.fault);
-            fixture_level spec;
-            spec.version = version;
-            spec.rooms.push_back(c.room);
+            fixture_level plan;
+            plan.version = version;
+            plan.rooms.push_back(c.room);
             auto level = std::make_unique<Ttrlevel>();
             std::string refusal;
-            EXPECT_EQ(load(*level, version, level_file(spec), &refusal), kLoadDamaged);
+            EXPECT_EQ(load(*level, version, level_file(plan), &refusal), kLoadDamaged);
             EXPECT_NE(refusal.find("room 2"), std::string::npos) << refusal;
         }
     }

@@ -19,9 +19,9 @@ class EveryVersion : public testing::TestWithParam<version_case> {};
 
 TEST_P(EveryVersion, LevelReadFromAFileIsWrittenBackByteForByte) {
     const auto [version, name] = GetParam();
-    fixture_level spec;
-    spec.version = version;
-    const auto input = level_file(spec);
+    fixture_level plan;
+    plan.version = version;
+    const auto input = level_file(plan);
     test::TempDir dir;
     test::write_file(dir.path(name), input);
 
@@ -50,12 +50,12 @@ TEST_P(EveryVersion, LevelReadFromAFileIsWrittenBackByteForByte) {
 
 TEST_P(EveryVersion, LevelWrittenBackReadsAgainIntoTheSameCounts) {
     const auto [version, name] = GetParam();
-    fixture_level spec;
-    spec.version = version;
-    spec.rooms.resize(3);
-    spec.rooms[2].vertices = 7;
-    spec.rooms[2].lights = 3;
-    const auto input = level_file(spec);
+    fixture_level plan;
+    plan.version = version;
+    plan.rooms.resize(3);
+    plan.rooms[2].vertices = 7;
+    plan.rooms[2].lights = 3;
+    const auto input = level_file(plan);
     auto first = std::make_unique<Ttrlevel>();
     ASSERT_EQ(load_level_from_bytes(*first, name, input.data(), input.size()), kLoadOk);
     std::vector<uint8_t> written;
@@ -74,10 +74,10 @@ TEST_P(EveryVersion, LevelWrittenBackReadsAgainIntoTheSameCounts) {
 TEST(LevelWriter, ChunksDeflatedOnAllCoresGiveTheBytesOfOneThread) {
     for (int32_t version : {kTR4, kTR5}) {
         SCOPED_TRACE(version);
-        fixture_level spec;
-        spec.version = version;
-        spec.tiles = 2;
-        const auto input = level_file(spec);
+        fixture_level plan;
+        plan.version = version;
+        plan.tiles = 2;
+        const auto input = level_file(plan);
         const char* name = version == kTR4 ? "a.tr4" : "a.trc";
         auto level = std::make_unique<Ttrlevel>();
         ASSERT_EQ(load_level_from_bytes(*level, name, input.data(), input.size()), kLoadOk);

@@ -17,10 +17,10 @@ using test::level_file;
 constexpr size_t kFirstRoomInRest = 32 + 8 + 8;  // tr5_header, level sizes, zero, room count
 
 fixture_level tr5_level(std::vector<fixture_room> rooms) {
-    fixture_level spec;
-    spec.version = kTR5;
-    spec.rooms = std::move(rooms);
-    return spec;
+    fixture_level plan;
+    plan.version = kTR5;
+    plan.rooms = std::move(rooms);
+    return plan;
 }
 
 std::unique_ptr<Ttrlevel> loaded(const std::vector<uint8_t>& bytes) {

@@ -16,9 +16,9 @@ namespace {
 // A TR4 base level and a project of one room naming it, in a temporary folder.
 struct Project {
     Project() {
-        test::fixture_level spec;
-        spec.version = kTR4;
-        test::write_file(dir.path("base.tr4"), test::level_file(spec));
+        test::fixture_level plan;
+        plan.version = kTR4;
+        test::write_file(dir.path("base.tr4"), test::level_file(plan));
         test::add_room(*doc, {});
         doc->base_level_path.assign(dir.path("base.tr4"));
         doc->new_level_path.assign(dir.path("out.tr4"));
