@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "builder/build_level.h"
-#include "document/project_file.h"
+#include "fuzzed_project.h"
 #include "levelfile/errors.h"
 #include "levelfile/level_check.h"
 #include "levelfile/level_file.h"
@@ -136,20 +136,12 @@ void draw(const rw::LevelDocument& doc, const Base& base) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size > INT32_MAX) return 0;
-    // A blank document per input, as a freshly started editor has: nothing of an earlier input
-    // may show through fields an older layout does not store.
+    // A blank document per input, as a freshly started editor has, so each input reproduces
+    // alone.
     static const auto* blank = new rw::LevelDocument{};
     static auto* doc = new rw::LevelDocument{};
     *doc = *blank;
-    rw::TZfile f;
-    rw::zf_assign(f, "fuzz.rmw");
-    try {
-        rw::zf_reset_from_bytes(f, data, static_cast<int32_t>(size), 1, rw::kMaxProjectContentSize);
-    } catch (const rw::FileError&) {
-        return 0;  // damaged compressed form: refused with an exception
-    }
-    if (rw::ReadProjectStream(*doc, f, nullptr) != 0) return 0;
+    if (!rw::fuzz::read_fuzzed_project(*doc, data, size)) return 0;
 
     Base& base = base_for(*doc);
     draw(*doc, base);
