@@ -3,7 +3,6 @@
 // step sees them. A stored split kind other than 1 or 2 has the corners of a four-corner
 // surface, so that the walls beside it are defined; it gets neither a face nor a slope.
 
-#include <algorithm>
 #include <cstdint>
 
 #include "document/corner_heights.h"
@@ -17,15 +16,12 @@ inline uint16_t split_kind(uint16_t stored) {
 
 // Floor corners are heights above the room's bottom, in the corner order front-left,
 // front-right, back-right, back-left.
-Corners floor_corners(const Sector& s);
-// Ceiling corners are depths below the room's top.
-Corners ceiling_corners(const Sector& s);
-
-inline double highest(const Corners& c) {
-    return *std::max_element(c.begin(), c.end());
+inline Corners floor_corners(const Sector& s) {
+    return FloorCorners(s, split_kind(s.floor_split));
 }
-inline double lowest(const Corners& c) {
-    return *std::min_element(c.begin(), c.end());
+// Ceiling corners are depths below the room's top.
+inline Corners ceiling_corners(const Sector& s) {
+    return CeilingCorners(s, split_kind(s.ceiling_split));
 }
 
 // A sector is open when its floor stays below its ceiling everywhere.

@@ -32,4 +32,18 @@ void CornerHeights(int32_t kind, int32_t base, int32_t raise, int32_t front, int
     }
 }
 
+Corners FloorCorners(const Sector& s, int32_t kind) {
+    Corners c{};
+    CornerHeights(kind, s.floor_base, s.floor_raise, s.floor_front, s.floor_back, s.floor_left,
+                  s.floor_right, c);
+    return c;
+}
+
+Corners CeilingCorners(const Sector& s, int32_t kind) {
+    Corners c{};
+    CornerHeights(kind, s.ceiling_base, s.ceiling_raise, s.ceiling_front, s.ceiling_back,
+                  s.ceiling_left, s.ceiling_right, c);
+    return c;
+}
+
 }  // namespace rw

@@ -2,8 +2,11 @@
 // A sector's stored shape turned into the numbers the view, the editing windows and the build
 // work with.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+
+#include "document/level_document.h"
 
 namespace rw {
 
@@ -22,5 +25,23 @@ using Corners = std::array<double, 4>;
 // For a kind other than 0, 1 or 2 the corners are left as they were.
 void CornerHeights(int32_t kind, int32_t base, int32_t raise, int32_t front, int32_t back,
                    int32_t left, int32_t right, Corners& corners);
+
+// A sector's floor corners (heights above the room's bottom) and ceiling corners (depths below
+// its top), with the split kind given or, without one, the stored kind.
+Corners FloorCorners(const Sector& s, int32_t kind);
+Corners CeilingCorners(const Sector& s, int32_t kind);
+inline Corners FloorCorners(const Sector& s) {
+    return FloorCorners(s, s.floor_split);
+}
+inline Corners CeilingCorners(const Sector& s) {
+    return CeilingCorners(s, s.ceiling_split);
+}
+
+inline double highest(const Corners& c) {
+    return *std::max_element(c.begin(), c.end());
+}
+inline double lowest(const Corners& c) {
+    return *std::min_element(c.begin(), c.end());
+}
 
 }  // namespace rw

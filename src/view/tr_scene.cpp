@@ -39,24 +39,6 @@ bool in_grid(int c, int r) {
     return c >= 1 && c <= kGridSize && r >= 1 && r <= kGridSize;
 }
 
-Corners floor_corners(const Sector& s) {
-    Corners h{};
-    CornerHeights(s.floor_split, s.floor_base, s.floor_raise, s.floor_front, s.floor_back,
-                  s.floor_left, s.floor_right, h);
-    return h;
-}
-
-Corners ceiling_corners(const Sector& s) {
-    Corners h{};
-    CornerHeights(s.ceiling_split, s.ceiling_base, s.ceiling_raise, s.ceiling_front, s.ceiling_back,
-                  s.ceiling_left, s.ceiling_right, h);
-    return h;
-}
-
-double highest(const Corners& h) {
-    return *std::max_element(h.begin(), h.end());
-}
-
 // This sector's edge (corners a, b) stands above the neighbour's matching corners (na, nb).
 bool stands_above(const Corners& own, int a, int b, const Corners& other, int na, int nb) {
     return own[static_cast<size_t>(a)] > other[static_cast<size_t>(na)] ||
@@ -144,8 +126,8 @@ void tr_scene::draw_pass(const Room& room, int n, Pass pass) {
     for (int c = 1; c <= columns; ++c) {
         for (int r = 1; r <= rows; ++r) {
             const Sector& s = room.sector(c, r);
-            floors[at(c, r)] = floor_corners(s);
-            own[at(c, r)] = floor ? floors[at(c, r)] : ceiling_corners(s);
+            floors[at(c, r)] = FloorCorners(s);
+            own[at(c, r)] = floor ? floors[at(c, r)] : CeilingCorners(s);
         }
     }
     const Rgb default_colour = wireframe ? kGreen : kWhite;
@@ -219,7 +201,7 @@ void tr_scene::draw_pass(const Room& room, int n, Pass pass) {
 
             // A closed sector (floor meeting the ceiling at every corner) shows no top.
             const Corners& fl = floors[at(c, r)];
-            const Corners ce = floor ? ceiling_corners(s) : f.corners;
+            const Corners ce = floor ? CeilingCorners(s) : f.corners;
             bool closed = true;
             for (size_t k = 0; k < 4; ++k)
                 closed = closed && room.height - ce[k] <= fl[k];
@@ -383,7 +365,7 @@ void tr_scene::DrawOrnaments(int n) {
         double x = place(room.pos_x, o.column);
         double z = -place(room.pos_z, o.row);
         const double y =
-            room.pos_y + highest(floor_corners(room.sector(o.column, o.row))) + o.lift / 4.0;
+            room.pos_y + highest(FloorCorners(room.sector(o.column, o.row))) + o.lift / 4.0;
         switch (o.alignment) {
             case 0:
                 x += 0.5, z -= 0.5;
@@ -516,7 +498,7 @@ void tr_scene::draw_lara_marker(const Room& room) {
     gl->set_texturing(false);
     gl->shade_flat();
     const double x = place(room.pos_x, column), z = -place(room.pos_z, row);
-    const double y = room.pos_y + highest(floor_corners(room.sector(column, row)));
+    const double y = room.pos_y + highest(FloorCorners(room.sector(column, row)));
     gl->load_name(static_cast<uint32_t>(sector_pick_name(column, row, room.rows)));
     const Vertex apex{x + 0.5, y + 0.5, z - 0.5};
     struct Edge {

@@ -41,20 +41,6 @@ void for_each_sector(const LevelDocument& doc, F f) {
     }
 }
 
-Corners floor_corners(const Sector& s) {
-    Corners h{};
-    CornerHeights(s.floor_split, s.floor_base, s.floor_raise, s.floor_front, s.floor_back,
-                  s.floor_left, s.floor_right, h);
-    return h;
-}
-
-Corners ceiling_corners(const Sector& s) {
-    Corners h{};
-    CornerHeights(s.ceiling_split, s.ceiling_base, s.ceiling_raise, s.ceiling_front, s.ceiling_back,
-                  s.ceiling_left, s.ceiling_right, h);
-    return h;
-}
-
 bool is_wall(const Room& room, const Sector& s) {
     return s.floor_base >= room.height;
 }
@@ -99,8 +85,8 @@ TEST(SampleProject, PathsFollowTheStemAndExtensionAskedFor) {
 TEST(SampleProject, FloorsAndCeilingsStayInsideTheirRoomsAndNeverCross) {
     for_each_sector(*sample(), [](int n, const Room& room, int c, int r, const Sector& s) {
         SCOPED_TRACE(testing::Message() << "room " << n << " sector " << c << "," << r);
-        const Corners floor = floor_corners(s);
-        const Corners ceiling = ceiling_corners(s);
+        const Corners floor = FloorCorners(s);
+        const Corners ceiling = CeilingCorners(s);
         for (int i = 0; i < 4; ++i) {
             EXPECT_GE(floor[i], 0.0);
             EXPECT_LE(floor[i], room.height);
@@ -108,8 +94,8 @@ TEST(SampleProject, FloorsAndCeilingsStayInsideTheirRoomsAndNeverCross) {
             EXPECT_LE(ceiling[i], room.height);
         }
         if (!is_wall(room, s)) {
-            const double highest_floor = *std::max_element(floor.begin(), floor.end());
-            const double lowest_ceiling = *std::max_element(ceiling.begin(), ceiling.end());
+            const double highest_floor = highest(floor);
+            const double lowest_ceiling = highest(ceiling);  // the deepest point below the top
             EXPECT_LT(highest_floor + lowest_ceiling, room.height);
         }
     });
@@ -135,8 +121,8 @@ TEST(SampleProject, WallPortalSectorsLieOnAnOpenSectorOfTheJoinedRoomAtTheSameFl
         const Sector* under = sector_at(other, room.pos_x + c - 1, room.pos_z + r - 1);
         ASSERT_NE(under, nullptr);
         EXPECT_FALSE(is_wall(other, *under));
-        const Corners mine = floor_corners(s);
-        const Corners theirs = floor_corners(*under);
+        const Corners mine = FloorCorners(s);
+        const Corners theirs = FloorCorners(*under);
         for (int i = 0; i < 4; ++i) {
             EXPECT_EQ(room.pos_y + mine[i], other.pos_y + theirs[i]) << "corner " << i + 1;
         }
