@@ -5,9 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
-# The OpenGL tests need a display: every run gets its own virtual one, drawn by Mesa.
+# The OpenGL tests need a display: every run gets its own virtual one, drawn by Mesa. Each test
+# is a process of its own; without -noreset the server resets whenever the last of them
+# disconnects, and a test connecting during that reset is refused.
 run_tests() {
-    (cd "build/$1" && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j2)
+    (cd "build/$1" && xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure -j2)
 }
 
 scripts/build.sh release
