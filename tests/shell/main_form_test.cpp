@@ -172,12 +172,16 @@ TEST_F(MainForm, MenuShortcutsTypedInTheViewReachTheMenu) {
 TEST_F(MainForm, AnUnreadableBaseLevelLeavesNoBaseLevelFile) {
     EditorOptions options;
     options.project_path = write_project(dir, dir.path("missing.tr4"));
-    // The refusal is shown in a message box; answer it at once.
-    QTimer::singleShot(0, [] {
+    // The refusal is shown in a message box; answer every box as soon as it is up, however
+    // late in the form's construction it comes.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [] {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w)) box->accept();
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) box->accept();
     });
+    answer.start(10);
     TForm1 form(options);
+    answer.stop();
     EXPECT_TRUE(form.editor_state().base_level_file.empty());
     EXPECT_FALSE(form.base_level().is_loaded());
 }
