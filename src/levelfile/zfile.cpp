@@ -129,12 +129,22 @@ mode_t mode_for_new_file(const std::string& target) {
     return 0666 & ~mask;
 }
 
+// The mkstemp pattern of the temporary file beside `target`. A long name is cut, so that a target
+// whose name is near the file system's limit still gets a temporary name within it.
+std::string temporary_pattern(const std::string& target) {
+    constexpr size_t kKeptNameBytes = 128;
+    const size_t slash = target.rfind('/');
+    const size_t name_start = slash == std::string::npos ? 0 : slash + 1;
+    const size_t name_length = std::min(target.size() - name_start, kKeptNameBytes);
+    return target.substr(0, name_start + name_length) + ".XXXXXX";
+}
+
 // Writes header + body to a temporary file beside the target, flushes it, then renames it over
 // the target. The old file stays intact until the rename.
 void store_atomically(const std::string& path, const uint8_t* header, size_t header_size,
                       const uint8_t* body, size_t body_size) {
     const std::string target = resolve_target(path);
-    std::string temp = target + ".XXXXXX";
+    std::string temp = temporary_pattern(target);
     int fd = ::mkstemp(temp.data());
     if (fd < 0) raise_os(path, "cannot create a temporary file beside it", errno);
     try {

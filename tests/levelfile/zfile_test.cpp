@@ -248,6 +248,22 @@ TEST(BlockFileStream, RewriteLeavesTheOldFileUntilTheNewContentIsStored) {
               1);
 }
 
+TEST(BlockFileStream, FileWhoseNameIsAsLongAsTheFileSystemAllowsIsReplaced) {
+    TempDir dir;
+    const std::string name = std::string(251, 'n') + ".rmw";  // 255 bytes, the usual limit
+    write_file(dir.path(name), counting_bytes(50));
+    TZfile f;
+    zf_assign(f, dir.path(name));
+    zf_rewrite(f, 1);
+    const uint8_t b[3] = {1, 2, 3};
+    zf_write(f, b, 3);
+    zf_close(f, true);
+    EXPECT_EQ(read_file(dir.path(name)), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.root()),
+                            std::filesystem::directory_iterator{}),
+              1);
+}
+
 TEST(BlockFileStream, FailedStoreRaisesAndLeavesNoTemporaryFile) {
     TempDir dir;
     std::filesystem::create_directory(dir.path("target"));  // cannot be replaced by a file
