@@ -251,6 +251,9 @@ int ReadProjectStream(LevelDocument& doc, TZfile& f, MessageSink* messages) {
         zf_close(f, false);
         return 1;
     };
+    // The checks below look at the same bytes the reads then copy: those from here on.
+    const uint8_t* const content = f.buffer + f.position;
+    const int32_t content_size = zf_remaining(f);
     ShortString<16> magic;
     magic.length = 0xFF;  // a file shorter than the magic never matches
     zf_read(f, &magic, sizeof magic);
@@ -260,7 +263,7 @@ int ReadProjectStream(LevelDocument& doc, TZfile& f, MessageSink* messages) {
         return refuse(kInvalidProjectMessage);
     }
     if (version < kOldestProjectVersion) return refuse(kOldProjectMessage);
-    if (auto why = check_layout(f.buffer, f.size, version)) return refuse(*why);
+    if (auto why = check_layout(content, content_size, version)) return refuse(*why);
 
     zf_read(f, &doc.level_description, sizeof doc.level_description);
     zf_read(f, &doc.comments, sizeof doc.comments);

@@ -42,8 +42,9 @@ void WriteProjectStream(const LevelDocument& doc, TZfile& f);
 // Writes the document to `path` in the compressed form; throws FileError on OS failures.
 void WriteProjectFile(const LevelDocument& doc, const std::string& path);
 
-// Reads a stream already loaded with zf_reset. Returns 0 when loaded, 1 when refused; a refused
-// file shows its message and leaves the document exactly as it was.
+// Reads the project that starts at the position of a stream already loaded with zf_reset. Returns
+// 0 when loaded, 1 when refused; a refused file shows its message and leaves the document
+// exactly as it was.
 int ReadProjectStream(LevelDocument& doc, TZfile& f, MessageSink* messages);
 // Loads `path`; OS and zlib failures raise FileError / CompressionError, as does compressed
 // content larger than any project.

@@ -415,6 +415,29 @@ TEST(ProjectFile, CompressedContentBeyondTheLargestProjectIsRefusedWithThePath) 
     EXPECT_EQ(doc->comments.str(), "keep me");
 }
 
+TEST(ProjectFile, ContentAfterTheStreamPositionIsCheckedNotTheBytesBeforeIt) {
+    // An empty project, then one whose first room claims 25 portal views: the checks must look
+    // at the second, which is the one read.
+    const auto empty = content_of(*std::make_unique<LevelDocument>());
+    auto overfull = content_of(*varied_document());
+    overfull[893 + 85 + 151552] = 25;
+    std::vector<uint8_t> bytes = empty;
+    bytes.insert(bytes.end(), overfull.begin(), overfull.end());
+
+    auto doc = std::make_unique<LevelDocument>();
+    doc->comments.assign("keep me");
+    const auto before = byte_copy(*doc);
+    TZfile f;
+    zf_assign(f, "test.rmw");
+    zf_reset_from_bytes(f, bytes.data(), static_cast<int32_t>(bytes.size()), 1);
+    zf_seek(f, static_cast<int32_t>(empty.size()));
+    RecordingMessages messages;
+    EXPECT_EQ(ReadProjectStream(*doc, f, &messages), 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0], kOverfullProjectMessage);
+    EXPECT_TRUE(same_bytes(*doc, *before));
+}
+
 struct Refusal {
     const char* fault;
     std::vector<uint8_t> bytes;
