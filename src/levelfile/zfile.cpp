@@ -34,7 +34,9 @@ void free_buffer(TZfile& f) {
 }
 
 RawBlock read_whole_file(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that naming a pipe or a device is refused below instead of waiting for
+    // a writer; reads of a regular file are not affected by it.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) raise_os(path, "cannot open", errno);
     struct stat st {};
     if (::fstat(fd, &st) != 0) {

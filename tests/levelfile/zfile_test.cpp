@@ -1,6 +1,7 @@
 #include "levelfile/zfile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <zlib.h>
 
 #include <filesystem>
@@ -216,6 +217,20 @@ TEST(BlockFileStream, HugeClaimedLengthOnATinyFileIsRefusedCheaply) {
     zf_assign(f, "tiny.rmw");
     EXPECT_THROW(zf_reset_from_bytes(f, bytes.data(), static_cast<int32_t>(bytes.size()), 1),
                  CompressionError);
+}
+
+TEST(BlockFileStream, NamedPipeIsRefusedWithoutWaitingForAWriter) {
+    TempDir dir;
+    const std::string pipe = dir.path("pipe.rmw");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    TZfile f;
+    zf_assign(f, pipe);
+    try {
+        zf_reset(f, 1);
+        FAIL() << "a pipe was read as a file";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.path(), pipe);
+    }
 }
 
 TEST(BlockFileStream, MissingFileRaisesWithThePath) {
