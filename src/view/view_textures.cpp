@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "levelfile/texture_table.h"
+#include "view/editor_textures.h"
 #include "view/texture_upload.h"
 
 namespace rw {
@@ -20,6 +21,12 @@ void report_refused(const std::vector<int>& names, LogSink* log) {
     log->add_line(line);
 }
 
+// Names from 4000 on hold the solid and marker textures, which solid mode and the selection
+// markers need; a level with that many textures must not paint over them.
+bool is_editor_texture_name(uint32_t name) {
+    return name >= kSolidTexture && name < kFirstMarkerTexture + kMarkerCount;
+}
+
 }  // namespace
 
 int load_view_textures(const Ttrlevel& level, std::span<TGLViewport* const> viewports,
@@ -34,16 +41,24 @@ int load_view_textures_from_atlas(const Ttrlevel& level, const Bitmap& atlas,
     const int count =
         std::min<int>(level.num_object_textures, static_cast<int>(level.object_textures.size()));
     std::vector<int> refused;
+    int kept_out = 0;
     Bitmap picture;
     for (int i = 0; i < count; ++i) {
-        const TextureBounds b = atlas_bounds(level, i);
-        picture = Bitmap(b.width(), b.height(), PixelFormat::k24);
-        copy_rect(atlas, b.left, b.top, b.right, b.bottom, picture);
-        if (!UploadTexture(static_cast<uint32_t>(i + 1), picture, colour_bits, viewports))
-            refused.push_back(i + 1);
+        const auto name = static_cast<uint32_t>(i + 1);
+        if (is_editor_texture_name(name)) {
+            ++kept_out;
+        } else {
+            const TextureBounds b = atlas_bounds(level, i);
+            picture = Bitmap(b.width(), b.height(), PixelFormat::k24);
+            copy_rect(atlas, b.left, b.top, b.right, b.bottom, picture);
+            if (!UploadTexture(name, picture, colour_bits, viewports)) refused.push_back(i + 1);
+        }
         level.report_progress(static_cast<int>(static_cast<int64_t>(i + 1) * 100 / count));
     }
     level.report_progress(0);
+    if (kept_out != 0 && log != nullptr)
+        log->add_line(std::to_string(kept_out) +
+                      " texture(s) not shown: their names belong to the editor's own textures");
     report_refused(refused, log);
     return static_cast<int>(refused.size());
 }

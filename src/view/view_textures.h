@@ -13,6 +13,7 @@ namespace rw {
 
 // Cuts every object texture out of the tile atlas and uploads it, advancing the level's gauge.
 // Textures OpenGL refuses keep no image; they are named once in the log and the rest still load.
+// The names of the editor's own textures (4000-4008) are never given to object textures.
 // Returns the number refused.
 int load_view_textures(const Ttrlevel& level, std::span<TGLViewport* const> viewports,
                        int colour_bits, LogSink* log = nullptr);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "fake_panel.h"
@@ -127,6 +128,24 @@ TEST_F(ViewTextures, ARefusedTextureIsLeftWithoutImageReportedOnceAndTheRestStil
     EXPECT_EQ(gl.deleted, (std::vector<uint32_t>{3}));
     ASSERT_EQ(log.lines.size(), 1u);
     EXPECT_EQ(log.lines[0], "OpenGL refused 1 texture(s): 3");
+}
+
+TEST_F(ViewTextures, ALevelOfOver4000TexturesLeavesTheSolidAndMarkerNamesToTheEditor) {
+    test::set_object_textures(
+        level, std::vector<tr_object_texture>(4010, test::quad_texture(0, 0, 0, 8, 8)));
+    TGLViewport* const viewports[] = {&viewport};
+    EXPECT_EQ(load_view_textures(level, viewports, 24, &log), 0);
+    std::vector<uint32_t> names;
+    for (const test::RecordedUpload& u : gl.uploads)
+        names.push_back(u.name);
+    EXPECT_EQ(names.size(), 4010u - 9u);
+    for (uint32_t reserved = 4000; reserved <= 4008; ++reserved)
+        EXPECT_EQ(std::count(names.begin(), names.end(), reserved), 0) << reserved;
+    EXPECT_EQ(names.back(), 4010u);  // the textures above the reserved names still load
+    ASSERT_EQ(log.lines.size(), 1u);
+    EXPECT_EQ(log.lines[0],
+              "9 texture(s) not shown: their names belong to the editor's own textures");
+    EXPECT_EQ(progress.values[progress.values.size() - 2], 100);
 }
 
 TEST(EditorTextures, UploadsTheSolidTextureAndEightMarkers) {
