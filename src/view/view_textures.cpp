@@ -63,4 +63,12 @@ int load_view_textures_from_atlas(const Ttrlevel& level, const Bitmap& atlas,
     return static_cast<int>(refused.size());
 }
 
+void delete_view_textures(uint32_t first, uint32_t last, std::span<TGLViewport* const> viewports) {
+    for (TGLViewport* viewport : viewports) {
+        MakeCurrent(*viewport);
+        for (uint32_t name = first; name <= last && name >= first; ++name)
+            if (!is_editor_texture_name(name)) viewport->gl->delete_texture(name);
+    }
+}
+
 }  // namespace rw

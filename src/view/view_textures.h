@@ -2,6 +2,7 @@
 // The base level's object textures as the OpenGL textures of the editor's views: object
 // texture i becomes texture name i + 1.
 
+#include <cstdint>
 #include <span>
 
 #include "levelfile/bitmap.h"
@@ -21,5 +22,8 @@ int load_view_textures(const Ttrlevel& level, std::span<TGLViewport* const> view
 int load_view_textures_from_atlas(const Ttrlevel& level, const Bitmap& atlas,
                                   std::span<TGLViewport* const> viewports, int colour_bits,
                                   LogSink* log = nullptr);
+
+// Deletes the textures named `first` to `last` in each viewport, except the editor's own.
+void delete_view_textures(uint32_t first, uint32_t last, std::span<TGLViewport* const> viewports);
 
 }  // namespace rw

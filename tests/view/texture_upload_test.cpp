@@ -9,6 +9,7 @@
 #include "level_fixtures.h"
 #include "recording_gl.h"
 #include "recording_sinks.h"
+#include "view/base_level_view.h"
 #include "view/editor_textures.h"
 #include "view/view_textures.h"
 
@@ -146,6 +147,18 @@ TEST_F(ViewTextures, ALevelOfOver4000TexturesLeavesTheSolidAndMarkerNamesToTheEd
     EXPECT_EQ(log.lines[0],
               "9 texture(s) not shown: their names belong to the editor's own textures");
     EXPECT_EQ(progress.values[progress.values.size() - 2], 100);
+}
+
+TEST_F(ViewTextures, ALevelWithFewerTexturesThanTheLastFreesTheNamesItDoesNotFill) {
+    BaseLevelView view;
+    TGLViewport* const viewports[] = {&viewport};
+    build_base_level_view(level, view, viewports, 24);
+    EXPECT_TRUE(gl.deleted.empty());
+    test::set_object_textures(level, {test::quad_texture(0, 0, 0, 32, 16)});
+    build_base_level_view(level, view, viewports, 24);
+    // Names 2-6 would otherwise go on showing the pictures of the level loaded before.
+    EXPECT_EQ(gl.deleted, (std::vector<uint32_t>{2, 3, 4, 5, 6}));
+    EXPECT_EQ(gl.uploads.back().name, 1u);
 }
 
 TEST(EditorTextures, UploadsTheSolidTextureAndEightMarkers) {
