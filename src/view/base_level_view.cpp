@@ -1,7 +1,5 @@
 #include "view/base_level_view.h"
 
-#include <algorithm>
-
 #include "view/view_textures.h"
 
 namespace rw {
@@ -23,8 +21,7 @@ void build_base_level_view(const Ttrlevel& level, BaseLevelView& view,
     build_mesh_list(view.mesh_list, level, log);
     say("Loading textures into Opengl buffers...");
     load_view_textures_from_atlas(level, view.texture_table.atlas, viewports, colour_bits, log);
-    const int32_t names = std::clamp<int32_t>(level.num_object_textures, 0,
-                                              static_cast<int32_t>(level.object_textures.size()));
+    const int32_t names = view_texture_count(level);
     if (view.texture_names > names)
         delete_view_textures(static_cast<uint32_t>(names) + 1,
                              static_cast<uint32_t>(view.texture_names), viewports);

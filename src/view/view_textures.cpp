@@ -1,5 +1,6 @@
 #include "view/view_textures.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,11 @@ bool is_editor_texture_name(uint32_t name) {
 
 }  // namespace
 
+int view_texture_count(const Ttrlevel& level) {
+    return std::clamp<int>(level.num_object_textures, 0,
+                           static_cast<int>(level.object_textures.size()));
+}
+
 int load_view_textures(const Ttrlevel& level, std::span<TGLViewport* const> viewports,
                        int colour_bits, LogSink* log) {
     return load_view_textures_from_atlas(level, build_tile_atlas(level), viewports, colour_bits,
@@ -38,8 +44,7 @@ int load_view_textures(const Ttrlevel& level, std::span<TGLViewport* const> view
 int load_view_textures_from_atlas(const Ttrlevel& level, const Bitmap& atlas,
                                   std::span<TGLViewport* const> viewports, int colour_bits,
                                   LogSink* log) {
-    const int count =
-        std::min<int>(level.num_object_textures, static_cast<int>(level.object_textures.size()));
+    const int count = view_texture_count(level);
     std::vector<int> refused;
     int kept_out = 0;
     Bitmap picture;

@@ -12,6 +12,9 @@
 
 namespace rw {
 
+// How many object textures the views are given: the level's count, within the table it holds.
+int view_texture_count(const Ttrlevel& level);
+
 // Cuts every object texture out of the tile atlas and uploads it, advancing the level's gauge.
 // Textures OpenGL refuses keep no image; they are named once in the log and the rest still load.
 // The names of the editor's own textures (4000-4008) are never given to object textures.
